@@ -1,0 +1,7 @@
+#include "support/failure.h"
+
+namespace korvo {
+
+void fail(const std::string& message) { throw InternalFailure(message); }
+
+}  // namespace korvo
