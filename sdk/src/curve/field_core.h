@@ -1,0 +1,236 @@
+#pragma once
+// Montgomery arithmetic over a prime below 2^255 held in four 64-bit limbs,
+// shared by Fr and Fs. Everything here is branch-free in the values: scalars
+// and point coordinates are secrets, so carries and reductions use masks.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <type_traits>
+
+#include "support/result.h"
+
+namespace korvo::curve {
+
+using Limbs = std::array<std::uint64_t, 4>;
+
+// "0x" and the four limbs from the most significant down, 16 lower-case digits each.
+std::string repr_to_hex(const Limbs& repr);
+
+// 32 bytes as a little-endian integer (limb i from bytes 8i..8i+7) and back.
+constexpr Limbs limbs_from_le(const std::uint8_t* bytes) {
+  Limbs out{};
+  for (int i = 0; i < 32; ++i) out[i / 8] |= std::uint64_t{bytes[i]} << (8 * (i % 8));
+  return out;
+}
+constexpr std::array<std::uint8_t, 32> limbs_to_le(const Limbs& limbs) {
+  std::array<std::uint8_t, 32> out{};
+  for (int i = 0; i < 32; ++i) out[i] = static_cast<std::uint8_t>(limbs[i / 8] >> (8 * (i % 8)));
+  return out;
+}
+
+namespace detail {
+
+using u128 = unsigned __int128;
+
+constexpr std::uint64_t add_carry(std::uint64_t a, std::uint64_t b, std::uint64_t& carry) {
+  const u128 sum = static_cast<u128>(a) + b + carry;
+  carry = static_cast<std::uint64_t>(sum >> 64);
+  return static_cast<std::uint64_t>(sum);
+}
+
+constexpr std::uint64_t sub_borrow(std::uint64_t a, std::uint64_t b, std::uint64_t& borrow) {
+  const u128 diff = static_cast<u128>(a) - b - borrow;
+  borrow = static_cast<std::uint64_t>(diff >> 64) & 1;
+  return static_cast<std::uint64_t>(diff);
+}
+
+// All ones when `bit` (0 or 1) is set.
+constexpr std::uint64_t mask_of(std::uint64_t bit) { return 0 - bit; }
+
+// The empty asm hides the mask's origin from the optimiser, which could
+// otherwise turn the selection back into a branch (or into vector code that
+// stalls on store forwarding).
+constexpr std::uint64_t opaque(std::uint64_t v) {
+  if (!std::is_constant_evaluated()) asm("" : "+r"(v));
+  return v;
+}
+
+constexpr Limbs select(const Limbs& when_set, const Limbs& when_clear, std::uint64_t mask) {
+  mask = opaque(mask);
+  return Limbs{(when_set[0] & mask) | (when_clear[0] & ~mask), (when_set[1] & mask) | (when_clear[1] & ~mask),
+               (when_set[2] & mask) | (when_clear[2] & ~mask), (when_set[3] & mask) | (when_clear[3] & ~mask)};
+}
+
+// 1 when a < b.
+constexpr std::uint64_t less_than(const Limbs& a, const Limbs& b) {
+  std::uint64_t borrow = 0;
+  for (int i = 0; i < 4; ++i) sub_borrow(a[i], b[i], borrow);
+  return borrow;
+}
+
+constexpr std::uint64_t is_zero_bit(const Limbs& a) {
+  const std::uint64_t any = a[0] | a[1] | a[2] | a[3];
+  return 1 ^ ((any | (0 - any)) >> 63);
+}
+
+}  // namespace detail
+
+// Arithmetic on stored (Montgomery) limbs for the modulus described by P
+// (MODULUS, R, R2, INV = -MODULUS^-1 mod 2^64). The modulus's top limb leaves
+// room for the carry-free CIOS product.
+template <class P>
+struct FieldCore {
+  static_assert(P::MODULUS[3] < (~std::uint64_t{0} >> 1) - 1);
+
+  // For a below twice the modulus: a mod MODULUS.
+  static constexpr Limbs reduce_once(const Limbs& a) {
+    Limbs diff{};
+    std::uint64_t borrow = 0;
+    for (int i = 0; i < 4; ++i) diff[i] = detail::sub_borrow(a[i], P::MODULUS[i], borrow);
+    return detail::select(a, diff, detail::mask_of(borrow));
+  }
+
+  static constexpr Limbs add(const Limbs& a, const Limbs& b) {
+    Limbs sum{};
+    std::uint64_t carry = 0;
+    for (int i = 0; i < 4; ++i) sum[i] = detail::add_carry(a[i], b[i], carry);
+    return reduce_once(sum);
+  }
+
+  static constexpr Limbs sub(const Limbs& a, const Limbs& b) {
+    Limbs diff{};
+    std::uint64_t borrow = 0;
+    for (int i = 0; i < 4; ++i) diff[i] = detail::sub_borrow(a[i], b[i], borrow);
+    const std::uint64_t mask = detail::mask_of(borrow);
+    std::uint64_t carry = 0;
+    for (int i = 0; i < 4; ++i) diff[i] = detail::add_carry(diff[i], P::MODULUS[i] & mask, carry);
+    return diff;
+  }
+
+  static constexpr Limbs neg(const Limbs& a) {
+    Limbs diff{};
+    std::uint64_t borrow = 0;
+    for (int i = 0; i < 4; ++i) diff[i] = detail::sub_borrow(P::MODULUS[i], a[i], borrow);
+    const std::uint64_t keep = ~detail::mask_of(detail::is_zero_bit(a));
+    for (auto& limb : diff) limb &= keep;
+    return diff;
+  }
+
+  // a·b·R^-1 mod MODULUS. `a` must be below the modulus; `b` may be any
+  // 256-bit value (it is scanned limb by limb), which the conversions into
+  // the stored form rely on.
+  static constexpr Limbs mul(const Limbs& a, const Limbs& b) {
+    using detail::u128;
+    Limbs t{};
+    for (int i = 0; i < 4; ++i) {
+      u128 acc = static_cast<u128>(a[0]) * b[i] + t[0];
+      std::uint64_t carry_a = static_cast<std::uint64_t>(acc >> 64);
+      const std::uint64_t low = static_cast<std::uint64_t>(acc);
+      const std::uint64_t m = low * P::INV;
+      u128 red = static_cast<u128>(m) * P::MODULUS[0] + low;
+      std::uint64_t carry_m = static_cast<std::uint64_t>(red >> 64);
+      for (int j = 1; j < 4; ++j) {
+        acc = static_cast<u128>(a[j]) * b[i] + t[j] + carry_a;
+        carry_a = static_cast<std::uint64_t>(acc >> 64);
+        red = static_cast<u128>(m) * P::MODULUS[j] + static_cast<std::uint64_t>(acc) + carry_m;
+        carry_m = static_cast<std::uint64_t>(red >> 64);
+        t[j - 1] = static_cast<std::uint64_t>(red);
+      }
+      t[3] = carry_a + carry_m;
+    }
+    return reduce_once(t);
+  }
+
+  // Any 256-bit integer into the stored form of its residue.
+  static constexpr Limbs to_montgomery(const Limbs& value) { return mul(P::R2, value); }
+  static constexpr Limbs from_montgomery(const Limbs& stored) { return mul(stored, Limbs{1, 0, 0, 0}); }
+};
+
+// Element type shared by both fields. Derived adds the conversions of its
+// own field; everything common lives here.
+template <class Derived, class P>
+class PrimeField {
+ public:
+  using Repr = Limbs;
+
+  static constexpr Derived zero() { return from_stored(Limbs{}); }
+  static constexpr Derived one() { return from_stored(P::R); }
+  static constexpr Derived from_u64(std::uint64_t v) {
+    return from_stored(Core::to_montgomery(Limbs{v, 0, 0, 0}));
+  }
+
+  // Accepts exactly the integers below the modulus.
+  static Result<Derived> from_repr(const Repr& repr) {
+    if (!detail::less_than(repr, P::MODULUS)) {
+      return Error{repr_to_hex(repr) + " is not an element of the field"};
+    }
+    return from_stored(Core::to_montgomery(repr));
+  }
+  constexpr Repr into_repr() const { return Core::from_montgomery(limbs_); }
+
+  constexpr Derived operator+(const Derived& o) const { return from_stored(Core::add(limbs_, o.limbs_)); }
+  constexpr Derived operator-(const Derived& o) const { return from_stored(Core::sub(limbs_, o.limbs_)); }
+  constexpr Derived operator*(const Derived& o) const { return from_stored(Core::mul(limbs_, o.limbs_)); }
+  constexpr Derived operator-() const { return from_stored(Core::neg(limbs_)); }
+  constexpr Derived& operator+=(const Derived& o) { return self() = self() + o; }
+  constexpr Derived& operator-=(const Derived& o) { return self() = self() - o; }
+  constexpr Derived& operator*=(const Derived& o) { return self() = self() * o; }
+  constexpr Derived square() const { return from_stored(Core::mul(limbs_, limbs_)); }
+  constexpr Derived doubled() const { return from_stored(Core::add(limbs_, limbs_)); }
+  constexpr bool is_zero() const { return detail::is_zero_bit(limbs_) != 0; }
+
+  friend constexpr bool operator==(const Derived& a, const Derived& b) { return a.limbs_ == b.limbs_; }
+
+  // Branch-free equality.
+  constexpr bool ct_eq(const Derived& o) const {
+    std::uint64_t diff = 0;
+    for (int i = 0; i < 4; ++i) diff |= limbs_[i] ^ o.limbs_[i];
+    return ((diff | (0 - diff)) >> 63) == 0;
+  }
+
+  // Takes `other` when `mask` is all ones, keeps this when it is zero.
+  constexpr void conditional_assign(const Derived& other, std::uint64_t mask) {
+    limbs_ = detail::select(other.limbs_, limbs_, mask);
+  }
+
+  // Square-and-multiply over all 256 exponent bits; time depends on the exponent.
+  constexpr Derived pow_vartime(const Limbs& exponent) const {
+    Derived acc = one();
+    for (int i = 255; i >= 0; --i) {
+      acc = acc.square();
+      if ((exponent[i / 64] >> (i % 64)) & 1) acc *= self();
+    }
+    return acc;
+  }
+
+  // Same, with the multiplication done every step and selected by mask.
+  constexpr Derived pow_ct(const Limbs& exponent) const {
+    Derived acc = one();
+    for (int i = 255; i >= 0; --i) {
+      acc = acc.square();
+      acc.conditional_assign(acc * self(), detail::mask_of((exponent[i / 64] >> (i % 64)) & 1));
+    }
+    return acc;
+  }
+
+  static constexpr const Limbs& modulus() { return P::MODULUS; }
+
+ protected:
+  using Core = FieldCore<P>;
+
+  static constexpr Derived from_stored(const Limbs& stored) {
+    Derived out;
+    static_cast<PrimeField&>(out).limbs_ = stored;
+    return out;
+  }
+  constexpr const Limbs& stored() const { return limbs_; }
+
+ private:
+  constexpr Derived& self() { return static_cast<Derived&>(*this); }
+  constexpr const Derived& self() const { return static_cast<const Derived&>(*this); }
+
+  Limbs limbs_{};
+};
+
+}  // namespace korvo::curve

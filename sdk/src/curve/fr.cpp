@@ -1,0 +1,144 @@
+#include "curve/fr.h"
+
+namespace korvo::curve {
+namespace {
+
+// r - 1 = 2^28 * t with t odd.
+constexpr int kTwoAdicity = 28;
+constexpr Limbs kT{0x9b9709143e1f593f, 0x181585d2833e8487, 0x131a029b85045b68, 0x000000030644e72e};
+constexpr Limbs kTPlusOneHalf{0xcdcb848a1f0faca0, 0x0c0ac2e9419f4243, 0x098d014dc2822db4,
+                              0x0000000183227397};
+constexpr Limbs kHalfOrder{0xa1f0fac9f8000000, 0x9419f4243cdcb848, 0xdc2822db40c0ac2e,
+                           0x183227397098d014};
+constexpr Limbs kModulusMinusTwo{0x43e1f593efffffff, 0x2833e84879b97091, 0xb85045b68181585d,
+                                 0x30644e72e131a029};
+// 7^t, a generator of the 2^28-th roots of unity.
+constexpr Fr kRootOfUnity = Fr::from_raw(
+    Limbs{0xd34f1ed960c37c9c, 0x3215cf6dd39329c8, 0x98865ea93dd31f74, 0x03ddb9f5166d18b7});
+
+constexpr bool is_one(const Limbs& a) { return a[0] == 1 && (a[1] | a[2] | a[3]) == 0; }
+constexpr bool is_even(const Limbs& a) { return (a[0] & 1) == 0; }
+
+// a / 2 for a below 2^256 (the top bit comes in as `high`).
+constexpr Limbs halve(const Limbs& a, std::uint64_t high) {
+  Limbs out{};
+  for (int i = 0; i < 4; ++i) {
+    const std::uint64_t above = i == 3 ? high : a[i + 1];
+    out[i] = (a[i] >> 1) | (above << 63);
+  }
+  return out;
+}
+
+// a / 2 mod r for a below r.
+constexpr Limbs halve_mod(const Limbs& a) {
+  if (is_even(a)) return halve(a, 0);
+  Limbs sum{};
+  std::uint64_t carry = 0;
+  for (int i = 0; i < 4; ++i) sum[i] = detail::add_carry(a[i], FrParams::MODULUS[i], carry);
+  return halve(sum, carry);
+}
+
+constexpr Limbs sub_plain(const Limbs& a, const Limbs& b) {
+  Limbs out{};
+  std::uint64_t borrow = 0;
+  for (int i = 0; i < 4; ++i) out[i] = detail::sub_borrow(a[i], b[i], borrow);
+  return out;
+}
+
+}  // namespace
+
+std::optional<Fr> Fr::from_str(std::string_view decimal) {
+  if (decimal.empty()) return std::nullopt;
+  if (decimal == "0") return zero();
+  if (decimal.front() == '0') return std::nullopt;
+  const Fr ten = from_u64(10);
+  Fr value = zero();
+  for (const char c : decimal) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * ten + from_u64(static_cast<std::uint64_t>(c - '0'));
+  }
+  return value;
+}
+
+std::optional<Fr> Fr::inverse() const {
+  if (is_zero()) return std::nullopt;
+  Limbs u = stored();
+  Limbs v = FrParams::MODULUS;
+  Limbs b = FrParams::R2;
+  Limbs c{};
+  while (!is_one(u) && !is_one(v)) {
+    while (is_even(u)) {
+      u = halve(u, 0);
+      b = halve_mod(b);
+    }
+    while (is_even(v)) {
+      v = halve(v, 0);
+      c = halve_mod(c);
+    }
+    if (detail::less_than(v, u)) {
+      u = sub_plain(u, v);
+      b = Core::sub(b, c);
+    } else {
+      v = sub_plain(v, u);
+      c = Core::sub(c, b);
+    }
+  }
+  return from_stored(is_one(u) ? b : c);
+}
+
+Legendre Fr::legendre() const {
+  const Fr x = pow_vartime(kHalfOrder);
+  if (x.is_zero()) return Legendre::Zero;
+  if (x == one()) return Legendre::QuadraticResidue;
+  return Legendre::QuadraticNonResidue;
+}
+
+std::optional<Fr> Fr::sqrt() const {
+  switch (legendre()) {
+    case Legendre::QuadraticNonResidue:
+      return std::nullopt;
+    case Legendre::Zero:
+      return zero();
+    case Legendre::QuadraticResidue:
+      break;
+  }
+  Fr c = kRootOfUnity;
+  Fr x = pow_vartime(kTPlusOneHalf);
+  Fr b = pow_vartime(kT);
+  int m = kTwoAdicity;
+  while (b != one()) {
+    int i = 1;
+    for (Fr b2 = b.square(); b2 != one(); b2 = b2.square()) ++i;
+    for (int j = 0; j < m - i - 1; ++j) c = c.square();
+    x *= c;
+    c = c.square();
+    b *= c;
+    m = i;
+  }
+  return x;
+}
+
+Checked<Fr> Fr::from_repr(const Bytes& le) {
+  const Limbs limbs = limbs_from_le(le.data());
+  return {from_raw(limbs), detail::less_than(limbs, FrParams::MODULUS) != 0};
+}
+
+Fr::Bytes Fr::to_repr() const { return limbs_to_le(into_repr()); }
+
+Fr Fr::from_u512(const std::array<std::uint64_t, 8>& limbs) {
+  const Limbs lo{limbs[0], limbs[1], limbs[2], limbs[3]};
+  const Limbs hi{limbs[4], limbs[5], limbs[6], limbs[7]};
+  return from_stored(Core::add(Core::mul(FrParams::R2, lo), Core::mul(FrParams::R3, hi)));
+}
+
+Fr Fr::from_bytes_wide(const std::array<std::uint8_t, 64>& le) {
+  const Limbs lo = limbs_from_le(le.data());
+  const Limbs hi = limbs_from_le(le.data() + 32);
+  return from_u512({lo[0], lo[1], lo[2], lo[3], hi[0], hi[1], hi[2], hi[3]});
+}
+
+Checked<Fr> Fr::invert() const {
+  return {pow_ct(kModulusMinusTwo), detail::is_zero_bit(stored()) == 0};
+}
+
+}  // namespace korvo::curve

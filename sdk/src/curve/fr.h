@@ -1,0 +1,73 @@
+#pragma once
+// Fr: the BN254 scalar field, base field of Baby JubJub and field of the
+// Poseidon hash. Two families of conversions share one element type: limb
+// forms with error values (curve), byte forms with validity flags (Poseidon).
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "curve/field_core.h"
+
+namespace korvo::curve {
+
+using FrRepr = Limbs;
+
+enum class Legendre { Zero, QuadraticResidue, QuadraticNonResidue };
+
+// A value with a flag computed without branching; the value is meaningful
+// only when `valid`.
+template <class F>
+struct Checked {
+  F value;
+  bool valid;
+};
+
+struct FrParams {
+  static constexpr Limbs MODULUS{0x43e1f593f0000001, 0x2833e84879b97091, 0xb85045b68181585d,
+                                 0x30644e72e131a029};
+  static constexpr Limbs R{0xac96341c4ffffffb, 0x36fc76959f60cd29, 0x666ea36f7879462e,
+                           0x0e0a77c19a07df2f};
+  static constexpr Limbs R2{0x1bb8e645ae216da7, 0x53fe3ab1e35c59e3, 0x8c49833d53bb8085,
+                            0x0216d0b17f4e44a5};
+  static constexpr Limbs R3{0x5e94d8e1b4bf0040, 0x2a489cbe1cfbb6b8, 0x893cc664a19fcfed,
+                            0x0cf8594b7fcc657c};
+  static constexpr std::uint64_t INV = 0xc2e1f593efffffff;
+};
+
+class Fr : public PrimeField<Fr, FrParams> {
+ public:
+  using Bytes = std::array<std::uint8_t, 32>;
+
+  constexpr Fr() = default;
+
+  // Curve family.
+  using PrimeField::from_repr;
+  // Decimal digits without sign or leading zero; values at or above r wrap.
+  static std::optional<Fr> from_str(std::string_view decimal);
+  // Binary extended Euclid on the stored form; time depends on the value.
+  std::optional<Fr> inverse() const;
+  Legendre legendre() const;
+  // Tonelli-Shanks; which of the two roots comes back is fixed by the steps.
+  std::optional<Fr> sqrt() const;
+
+  // Poseidon family.
+  // Little-endian bytes; valid exactly when the integer is below r.
+  static Checked<Fr> from_repr(const Bytes& le);
+  Bytes to_repr() const;
+  // 512-bit little-endian integer reduced modulo r.
+  static Fr from_u512(const std::array<std::uint64_t, 8>& limbs);
+  static Fr from_bytes_wide(const std::array<std::uint8_t, 64>& le);
+  static constexpr Fr from_u128(unsigned __int128 v) {
+    return from_raw(FrRepr{static_cast<std::uint64_t>(v), static_cast<std::uint64_t>(v >> 64), 0, 0});
+  }
+  // No range check: any 256-bit integer enters the stored form of its residue.
+  static constexpr Fr from_raw(const FrRepr& limbs) {
+    return from_stored(FieldCore<FrParams>::to_montgomery(limbs));
+  }
+  // a^(r-2) with a branch-free conditional multiply; invalid exactly for zero.
+  Checked<Fr> invert() const;
+};
+
+}  // namespace korvo::curve

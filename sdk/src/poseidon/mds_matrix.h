@@ -1,0 +1,42 @@
+#pragma once
+// The MDS matrix, its sparse factors and the factorisation that produces them.
+
+#include <utility>
+
+#include "poseidon/matrix.h"
+#include "poseidon/state.h"
+
+namespace korvo::poseidon {
+
+// Identity except for a full first row and the rest of the first column.
+struct SparseMDSMatrix {
+  State row;
+  Vector<kWidth - 1> column;
+
+  void apply(State& s) const {
+    const curve::Fr first = s[0];
+    curve::Fr sum = row[0] * first;
+    for (std::size_t j = 1; j < kWidth; ++j) sum += row[j] * s[j];
+    s[0] = sum;
+    for (std::size_t i = 1; i < kWidth; ++i) s[i] += column[i - 1] * first;
+  }
+};
+
+class MDSMatrix {
+ public:
+  explicit MDSMatrix(const Matrix<kWidth>& m) : m_(m) {}
+  // m[i][j] = 1 / (xs[i] + ys[j]); an internal failure if a sum is zero.
+  static MDSMatrix cauchy(const State& xs, const State& ys);
+
+  const Matrix<kWidth>& matrix() const { return m_; }
+
+  // Splits m into sparse * dense, where dense keeps element 0 apart
+  // (dense = diag(1, m minus its first row and column)), so that dense can be
+  // moved through a partial round. Internal failure if that minor is singular.
+  std::pair<Matrix<kWidth>, SparseMDSMatrix> factorise() const;
+
+ private:
+  Matrix<kWidth> m_;
+};
+
+}  // namespace korvo::poseidon

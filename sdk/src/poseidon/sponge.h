@@ -1,0 +1,27 @@
+#pragma once
+// The sponge: width 9, rate 8, one whole block per permutation. Copies share
+// the immutable Spec and carry only their own state.
+
+#include "poseidon/spec.h"
+
+namespace korvo::poseidon {
+
+class Poseidon {
+ public:
+  // Capacity element 2^64, rate elements zero.
+  explicit Poseidon(const Spec& spec);
+
+  // Adds the block to s[1..8], permutes and returns s[1].
+  curve::Fr update_exact(const Block& block);
+
+  const State& state() const { return state_; }
+
+ private:
+  const Spec* spec_;
+  State state_;
+};
+
+// The shared initial sponge with the fixed parameters; built on first use.
+const Poseidon& poseidon_hasher();
+
+}  // namespace korvo::poseidon

@@ -1,0 +1,23 @@
+#include "tx/conversion_error.h"
+
+namespace korvo::tx {
+
+ConversionError ConversionError::incorrect_input_size(std::size_t size, std::size_t expected_size) {
+  return {Kind::IncorrectInputSize, size, expected_size, {}};
+}
+
+ConversionError ConversionError::prime_field_decoding(std::string field_error) {
+  return {Kind::PrimeFieldDecodingError, 0, 0, std::move(field_error)};
+}
+
+std::string ConversionError::to_string() const {
+  switch (kind) {
+    case Kind::IncorrectInputSize:
+      return "Incorrect input size. Actual: " + std::to_string(size) + ", expected: " + std::to_string(expected_size);
+    case Kind::PrimeFieldDecodingError:
+      return "Cannot convert into prime field value: " + detail;
+  }
+  return detail;
+}
+
+}  // namespace korvo::tx

@@ -1,0 +1,25 @@
+#pragma once
+// FeConvert: byte and text forms of field elements.
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "curve/fr.h"
+#include "curve/fs.h"
+#include "support/result.h"
+#include "tx/conversion_error.h"
+
+namespace korvo::tx {
+
+struct FeConvert {
+  // Exactly 32 bytes, big-endian, strictly below the Fs modulus. The error
+  // description is ConversionError::to_string().
+  static Result<curve::Fs> from_bytes(std::span<const std::uint8_t> bytes);
+
+  // Canonical value as 64 lower-case digits, no prefix.
+  static std::string to_hex(const curve::Fs& value);
+  static std::string to_hex(const curve::Fr& value);
+};
+
+}  // namespace korvo::tx

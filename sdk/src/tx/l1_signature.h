@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace korvo::tx {
+
+// The layer-1 signature record; every member is "0x" and 64 lower-case digits.
+// pk_x is the packed public key, pk_y the affine x of the public key point.
+struct L1Signature {
+  std::string x;
+  std::string y;
+  std::string s;
+  std::string pk_x;
+  std::string pk_y;
+};
+
+}  // namespace korvo::tx

@@ -1,0 +1,30 @@
+#pragma once
+// A resumable SHA-256 state, copied freely: the midstate after a key block is
+// reused for every tag of an HMAC key.
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+// The one-call digest API cannot resume from a midstate; the classic context
+// API can and is still supported.
+#define OPENSSL_SUPPRESS_DEPRECATED
+#include <openssl/sha.h>
+
+namespace korvo::tx {
+
+class Sha256State {
+ public:
+  Sha256State();
+  ~Sha256State();
+  Sha256State(const Sha256State&) = default;
+  Sha256State& operator=(const Sha256State&) = default;
+
+  void update(std::span<const std::uint8_t> data);
+  std::array<std::uint8_t, 32> finish();
+
+ private:
+  SHA256_CTX ctx_;
+};
+
+}  // namespace korvo::tx

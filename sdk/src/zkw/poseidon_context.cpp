@@ -1,0 +1,34 @@
+#include "zkw/poseidon_context.h"
+
+#include "encoding/u256.h"
+#include "support/failure.h"
+
+namespace korvo::zkw {
+
+PoseidonContext::PoseidonContext() : reducer_(FieldAccumulator{curve::Fr::zero(), 64}) {}
+
+void PoseidonContext::poseidon_new(std::uint64_t flag) {
+  buffered_ = 0;
+  if (flag != 0) hasher_ = poseidon::poseidon_hasher();
+}
+
+void PoseidonContext::push(std::uint64_t limb) {
+  reducer_.reduce(limb);
+  if (reducer_.cursor() != 0) return;
+  ensure(buffered_ < buffer_.size(), "Poseidon buffer overflow");
+  buffer_[buffered_++] = reducer_.value();
+}
+
+std::uint64_t PoseidonContext::poseidon_finalize() {
+  ensure(buffered_ == buffer_.size(), "Poseidon buffer is not full");
+  if (generator_.position == 0) {
+    ensure(hasher_.has_value(), "Poseidon context has no sponge");
+    const std::array<std::uint8_t, 32> bytes = hasher_->update_exact(buffer_).to_repr();
+    generator_.limbs = encoding::U256::from_little_endian(bytes).limbs();
+  }
+  const std::uint64_t limb = generator_.limbs[generator_.position];
+  generator_.position = (generator_.position + 1) % generator_.limbs.size();
+  return limb;
+}
+
+}  // namespace korvo::zkw

@@ -1,0 +1,20 @@
+#pragma once
+// The operation guard: runs one SDK operation, turns an error value or an
+// internal failure into ValueError("Any { .. }") with a failure report on
+// standard error, and hands a successful reply back as a Python object.
+
+#include <functional>
+#include <string>
+#include <variant>
+
+#include "python.h"
+#include "support/result.h"
+
+namespace korvo::module {
+
+using Reply = std::variant<std::string, bool>;
+
+// Error values from `operation` arrive with their context already in front.
+PyObject* run_guarded(const std::function<Result<Reply>()>& operation);
+
+}  // namespace korvo::module

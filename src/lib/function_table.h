@@ -1,0 +1,24 @@
+#pragma once
+// The module's seventeen functions, in registration order.
+
+#include <array>
+#include <span>
+#include <string>
+
+#include "binding.h"
+#include "guard.h"
+
+namespace korvo::module {
+
+using Texts = std::span<const std::string>;
+
+struct FunctionRow {
+  Signature signature;
+  const char* context;  // put in front of the operation's error description
+  Result<Reply> (*run)(Texts texts);
+};
+
+inline constexpr std::size_t kFunctionCount = 17;
+extern const std::array<FunctionRow, kFunctionCount> kFunctionTable;
+
+}  // namespace korvo::module

@@ -1,0 +1,139 @@
+// The extension module korvo_python_sdk: creation, registration of the
+// function table, and the entry point shared by every function.
+
+#include <atomic>
+#include <exception>
+#include <string>
+#include <utility>
+
+#include "binding.h"
+#include "guard.h"
+#include "lib/function_table.h"
+#include "panic.h"
+#include "python.h"
+
+namespace korvo::module {
+
+namespace {
+
+constexpr const char* kModuleName = "korvo_python_sdk";
+
+std::atomic<bool> g_initialised{false};
+
+PyObject* call_row(const FunctionRow& row, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  try {
+    auto texts = bind_texts(row.signature, args, nargs, kwnames);
+    if (!texts) return nullptr;
+    return run_guarded([&]() -> Result<Reply> {
+      auto outcome = row.run(*texts);
+      if (!outcome) return Error{std::string(row.context) + ": " + outcome.error().description};
+      return outcome;
+    });
+  } catch (const std::exception& failure) {
+    return raise_panic(failure.what());
+  }
+}
+
+template <std::size_t I>
+PyObject* entry(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  return call_row(kFunctionTable[I], args, nargs, kwnames);
+}
+
+// "name(a, b)\n--\n\n": the interpreter derives __text_signature__ from it.
+std::string text_signature_doc(const Signature& signature) {
+  std::string doc = std::string(signature.name) + "(";
+  for (std::size_t i = 0; i < signature.params.size(); ++i) {
+    if (i > 0) doc += ", ";
+    doc += signature.params[i];
+  }
+  return doc + ")\n--\n\n";
+}
+
+struct MethodTable {
+  std::array<std::string, kFunctionCount> docs;
+  std::array<PyMethodDef, kFunctionCount> defs;
+};
+
+template <std::size_t... I>
+MethodTable make_method_table(std::index_sequence<I...>) {
+  MethodTable table{{text_signature_doc(kFunctionTable[I].signature)...}, {}};
+  table.defs = {PyMethodDef{kFunctionTable[I].signature.name, reinterpret_cast<PyCFunction>(&entry<I>),
+                            METH_FASTCALL | METH_KEYWORDS, nullptr}...};
+  for (std::size_t i = 0; i < kFunctionCount; ++i) table.defs[i].ml_doc = table.docs[i].c_str();
+  return table;
+}
+
+// Function objects keep pointers into this table for the life of the process.
+MethodTable& method_table() {
+  static MethodTable table = make_method_table(std::make_index_sequence<kFunctionCount>{});
+  return table;
+}
+
+PyModuleDef g_module_def = {
+    PyModuleDef_HEAD_INIT, kModuleName, "Hashing and signing of exchange transactions with Poseidon and EdDSA.",
+    0, nullptr, nullptr, nullptr, nullptr, nullptr,
+};
+
+bool append_to_all(PyObject* module, PyObject* name) {
+  PyObject* all = PyObject_GetAttrString(module, "__all__");
+  if (all == nullptr) {
+    if (!PyErr_ExceptionMatches(PyExc_AttributeError)) return false;
+    PyErr_Clear();
+    all = PyList_New(0);
+    if (all == nullptr || PyModule_AddObjectRef(module, "__all__", all) < 0) {
+      Py_XDECREF(all);
+      return false;
+    }
+  }
+  const bool ok = PyList_Append(all, name) == 0;
+  Py_DECREF(all);
+  return ok;
+}
+
+bool register_function(PyObject* module, PyObject* module_name, PyMethodDef* def) {
+  PyObject* function = PyCFunction_NewEx(def, module, module_name);
+  if (function == nullptr) return false;
+  PyObject* name = PyObject_GetAttrString(function, "__name__");
+  const bool ok = name != nullptr && append_to_all(module, name) &&
+                  PyModule_AddObjectRef(module, def->ml_name, function) == 0;
+  Py_XDECREF(name);
+  Py_DECREF(function);
+  return ok;
+}
+
+PyObject* create_module() {
+  PyObject* module = PyModule_Create2(&g_module_def, 1013);
+  if (module == nullptr) return nullptr;
+  if (g_initialised.exchange(true, std::memory_order_seq_cst)) {
+    Py_DECREF(module);
+    PyErr_SetString(PyExc_ImportError,
+                    "korvo_python_sdk may be initialised only once per interpreter process");
+    return nullptr;
+  }
+  PyObject* module_name = PyModule_GetNameObject(module);
+  if (module_name == nullptr) {
+    Py_DECREF(module);
+    return nullptr;
+  }
+  for (auto& def : method_table().defs) {
+    if (!register_function(module, module_name, &def)) {
+      Py_DECREF(module_name);
+      Py_DECREF(module);
+      return nullptr;
+    }
+  }
+  Py_DECREF(module_name);
+  return module;
+}
+
+}  // namespace
+
+}  // namespace korvo::module
+
+PyMODINIT_FUNC PyInit_korvo_python_sdk() {
+  try {
+    return korvo::module::create_module();
+  } catch (const std::exception& failure) {
+    return korvo::module::raise_panic(failure.what());
+  }
+}

@@ -1,0 +1,43 @@
+"""Every known-answer case, computed independently of this code."""
+
+import pytest
+
+import korvo_python_sdk as sdk
+from conftest import assert_report, load_cases
+
+CASES = load_cases("cases.jsonl") + load_cases("binding.jsonl")
+
+
+def case_id(case):
+    return f"{case['fn']}:{case['tag']}"
+
+
+@pytest.mark.parametrize("case", CASES, ids=[case_id(c) for c in CASES])
+def test_known_answer(case, stderr_report):
+    function = getattr(sdk, case["fn"])
+    args, kwargs = case["args"], case.get("kwargs", {})
+    err = case["err"]
+    if err is None:
+        result = function(*args, **kwargs)
+        assert type(result) is type(case["ok"])
+        assert result == case["ok"]
+        return
+    if err["kind"] == "type":
+        with pytest.raises(TypeError) as raised:
+            function(*args, **kwargs)
+        assert str(raised.value) == err["report"]
+    elif err["kind"] == "unicode":
+        with pytest.raises(UnicodeEncodeError):
+            function(*args, **kwargs)
+    else:
+        with pytest.raises(ValueError) as raised:
+            function(*args, **kwargs)
+        assert str(raised.value) == "Any { .. }"
+        report = stderr_report()
+        if err["exact"]:
+            assert err["report"] in report.splitlines()
+        assert_report(report, err["pattern"])
+
+
+def test_known_answers_present():
+    assert CASES or not __import__("os").environ.get("CI")

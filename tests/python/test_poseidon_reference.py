@@ -1,0 +1,107 @@
+"""Checks of the slow reference hasher against independently computed cases.
+
+The C++ hasher tests pin values printed by reference_poseidon.py; these tests
+make sure the reference itself is right before anyone trusts those values.
+"""
+
+import json
+import os
+import pathlib
+
+import pytest
+
+import reference_poseidon as ref
+
+VECTORS = pathlib.Path(os.environ.get(
+    "KORVO_VECTORS_DIR",
+    pathlib.Path(__file__).resolve().parents[2].parent / "shared" / "vectors"))
+ORACLE_KEYS = ("signer_key", "external_price", "timestamp", "signed_asset_id")
+
+
+def oracle_cases():
+    path = VECTORS / "cases.jsonl"
+    if not path.exists():
+        return []
+    cases = []
+    for line in path.read_text().splitlines():
+        case = json.loads(line)
+        if case["fn"] == "hash_signed_oracle_price" and case["ok"] is not None:
+            cases.append(case)
+    return cases
+
+
+@pytest.mark.skipif(not oracle_cases(), reason="known-answer cases not present")
+@pytest.mark.parametrize("case", oracle_cases(), ids=lambda c: c["tag"])
+def test_oracle_price_hash_matches_known_answers(case):
+    record = json.loads(case["args"][0])
+    if isinstance(record, list):
+        record = dict(zip(ORACLE_KEYS, record))
+    asset = int(record["signed_asset_id"], 16)
+    price = int(record["external_price"], 10)
+    timestamp = int(record["timestamp"], 10)
+    assert f"0x{ref.hash2(asset, (price << 32) + timestamp):064x}" == case["ok"]
+
+
+def test_grain_initial_state_and_step_rule():
+    bits = ref.initial_state()
+    assert len(bits) == 80
+    assert bits[:6] == [0, 1, 0, 0, 0, 0]
+    assert bits[6:18] == [0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 0]  # 254
+    assert bits[18:30] == [0] * 8 + [1, 0, 0, 1]  # 9
+    assert bits[40:50] == [0, 0, 0, 0, 1, 1, 1, 1, 1, 1]  # 63
+    assert bits[50:] == [1] * 30
+
+    # Each tap alone flips the new bit; the oldest bit is dropped.
+    for tap in (0, 13, 23, 38, 51, 62):
+        single = [0] * 80
+        single[tap] = 1
+        grain = ref.Grain(single, warm_up=0)
+        assert grain.step() == 1
+        assert grain.bits[79] == 1 and sum(grain.bits) == (1 if tap == 0 else 2)
+    quiet = [0] * 80
+    quiet[1] = 1
+    assert ref.Grain(quiet, warm_up=0).step() == 0
+
+
+def test_round_constants_reject_draws_at_or_above_p():
+    grain = ref.Grain()
+    rejected = 0
+    for _ in range(ref.ROUNDS * ref.WIDTH):
+        while True:
+            value = grain.draw()
+            assert value < 1 << 254
+            if value < ref.P:
+                break
+            rejected += 1
+    # About a quarter of 254-bit draws exceed p; none would be far too few.
+    assert 100 < rejected < 300
+    constants, _ = ref.cached_parameters()
+    assert all(c < ref.P for row in constants for c in row)
+
+
+def test_matrix_rows_follow_first_nine_draws():
+    grain = ref.Grain()
+    for _ in range(ref.ROUNDS * ref.WIDTH):
+        grain.round_constant()
+    xs = [grain.mds_value() for _ in range(9)]
+    ys = [grain.mds_value() for _ in range(9)]
+    _, matrix = ref.cached_parameters()
+    assert matrix[0][1] * (xs[0] + ys[1]) % ref.P == 1
+    assert matrix[1][0] * (xs[1] + ys[0]) % ref.P == 1
+    assert matrix[0][1] != matrix[1][0]
+
+
+def test_sponge_padding_blocks():
+    # n elements, then 1, then zeros to a multiple of 8: 0 and 8 elements end in a padding-only block.
+    assert ref.hash_elements([]) == ref.permute([1 << 64, 1, 0, 0, 0, 0, 0, 0, 0])[1]
+    seven = list(range(1, 8))
+    assert ref.hash_elements(seven) == ref.permute([1 << 64] + seven + [1])[1]
+    eight = list(range(1, 9))
+    first = ref.permute([1 << 64] + eight)
+    second = [first[0], (first[1] + 1) % ref.P] + first[2:]
+    assert ref.hash_elements(eight) == ref.permute(second)[1]
+
+
+def test_bit_255_and_reduction():
+    assert ref.hash_words([1 << 255 | 3]) == ref.hash_words([3])
+    assert ref.hash_words([ref.P + 5]) == ref.hash_words([5])
