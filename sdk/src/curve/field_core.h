@@ -8,6 +8,11 @@
 #include <string>
 #include <type_traits>
 
+#if defined(__x86_64__)
+#include <x86intrin.h>
+#endif
+
+#include "curve/montgomery_adx.h"
 #include "support/result.h"
 
 namespace korvo::curve {
@@ -33,13 +38,29 @@ namespace detail {
 
 using u128 = unsigned __int128;
 
+// Carry chains go through the x86 carry flag at run time; the portable form
+// serves constant evaluation and other targets.
 constexpr std::uint64_t add_carry(std::uint64_t a, std::uint64_t b, std::uint64_t& carry) {
+#if defined(__x86_64__)
+  if (!std::is_constant_evaluated()) {
+    unsigned long long sum;
+    carry = _addcarry_u64(static_cast<unsigned char>(carry), a, b, &sum);
+    return sum;
+  }
+#endif
   const u128 sum = static_cast<u128>(a) + b + carry;
   carry = static_cast<std::uint64_t>(sum >> 64);
   return static_cast<std::uint64_t>(sum);
 }
 
 constexpr std::uint64_t sub_borrow(std::uint64_t a, std::uint64_t b, std::uint64_t& borrow) {
+#if defined(__x86_64__)
+  if (!std::is_constant_evaluated()) {
+    unsigned long long diff;
+    borrow = _subborrow_u64(static_cast<unsigned char>(borrow), a, b, &diff);
+    return diff;
+  }
+#endif
   const u128 diff = static_cast<u128>(a) - b - borrow;
   borrow = static_cast<std::uint64_t>(diff >> 64) & 1;
   return static_cast<std::uint64_t>(diff);
@@ -84,21 +105,21 @@ struct FieldCore {
   static_assert(P::MODULUS[3] < (~std::uint64_t{0} >> 1) - 1);
 
   // For a below twice the modulus: a mod MODULUS.
-  static constexpr Limbs reduce_once(const Limbs& a) {
+  [[gnu::always_inline]] static constexpr Limbs reduce_once(const Limbs& a) {
     Limbs diff{};
     std::uint64_t borrow = 0;
     for (int i = 0; i < 4; ++i) diff[i] = detail::sub_borrow(a[i], P::MODULUS[i], borrow);
     return detail::select(a, diff, detail::mask_of(borrow));
   }
 
-  static constexpr Limbs add(const Limbs& a, const Limbs& b) {
+  [[gnu::always_inline]] static constexpr Limbs add(const Limbs& a, const Limbs& b) {
     Limbs sum{};
     std::uint64_t carry = 0;
     for (int i = 0; i < 4; ++i) sum[i] = detail::add_carry(a[i], b[i], carry);
     return reduce_once(sum);
   }
 
-  static constexpr Limbs sub(const Limbs& a, const Limbs& b) {
+  [[gnu::always_inline]] static constexpr Limbs sub(const Limbs& a, const Limbs& b) {
     Limbs diff{};
     std::uint64_t borrow = 0;
     for (int i = 0; i < 4; ++i) diff[i] = detail::sub_borrow(a[i], b[i], borrow);
@@ -108,7 +129,7 @@ struct FieldCore {
     return diff;
   }
 
-  static constexpr Limbs neg(const Limbs& a) {
+  [[gnu::always_inline]] static constexpr Limbs neg(const Limbs& a) {
     Limbs diff{};
     std::uint64_t borrow = 0;
     for (int i = 0; i < 4; ++i) diff[i] = detail::sub_borrow(P::MODULUS[i], a[i], borrow);
@@ -120,7 +141,27 @@ struct FieldCore {
   // a·b·R^-1 mod MODULUS. `a` must be below the modulus; `b` may be any
   // 256-bit value (it is scanned limb by limb), which the conversions into
   // the stored form rely on.
-  static constexpr Limbs mul(const Limbs& a, const Limbs& b) {
+  [[gnu::always_inline]] static constexpr Limbs mul(const Limbs& a, const Limbs& b) {
+#if defined(__x86_64__)
+    if (!std::is_constant_evaluated() && kCpuHasAdx) {
+      return reduce_once(montgomery_mul_adx(a, b, P::MODULUS, P::INV));
+    }
+#endif
+    return mul_portable(a, b);
+  }
+
+  [[gnu::always_inline]] static constexpr Limbs square(const Limbs& a) {
+#if defined(__x86_64__)
+    if (!std::is_constant_evaluated() && kCpuHasAdx) {
+      return reduce_once(montgomery_square_adx(a, P::MODULUS, P::INV));
+    }
+#endif
+    return mul_portable(a, a);
+  }
+
+  // Operand-scanning CIOS; the top limb's spare bits make the carry out of
+  // each row unnecessary.
+  static constexpr Limbs mul_portable(const Limbs& a, const Limbs& b) {
     using detail::u128;
     Limbs t{};
     for (int i = 0; i < 4; ++i) {
@@ -169,15 +210,15 @@ class PrimeField {
   }
   constexpr Repr into_repr() const { return Core::from_montgomery(limbs_); }
 
-  constexpr Derived operator+(const Derived& o) const { return from_stored(Core::add(limbs_, o.limbs_)); }
-  constexpr Derived operator-(const Derived& o) const { return from_stored(Core::sub(limbs_, o.limbs_)); }
-  constexpr Derived operator*(const Derived& o) const { return from_stored(Core::mul(limbs_, o.limbs_)); }
-  constexpr Derived operator-() const { return from_stored(Core::neg(limbs_)); }
+  [[gnu::always_inline]] constexpr Derived operator+(const Derived& o) const { return from_stored(Core::add(limbs_, o.limbs_)); }
+  [[gnu::always_inline]] constexpr Derived operator-(const Derived& o) const { return from_stored(Core::sub(limbs_, o.limbs_)); }
+  [[gnu::always_inline]] constexpr Derived operator*(const Derived& o) const { return from_stored(Core::mul(limbs_, o.limbs_)); }
+  [[gnu::always_inline]] constexpr Derived operator-() const { return from_stored(Core::neg(limbs_)); }
   constexpr Derived& operator+=(const Derived& o) { return self() = self() + o; }
   constexpr Derived& operator-=(const Derived& o) { return self() = self() - o; }
   constexpr Derived& operator*=(const Derived& o) { return self() = self() * o; }
-  constexpr Derived square() const { return from_stored(Core::mul(limbs_, limbs_)); }
-  constexpr Derived doubled() const { return from_stored(Core::add(limbs_, limbs_)); }
+  [[gnu::always_inline]] constexpr Derived square() const { return from_stored(Core::square(limbs_)); }
+  [[gnu::always_inline]] constexpr Derived doubled() const { return from_stored(Core::add(limbs_, limbs_)); }
   constexpr bool is_zero() const { return detail::is_zero_bit(limbs_) != 0; }
 
   friend constexpr bool operator==(const Derived& a, const Derived& b) { return a.limbs_ == b.limbs_; }
@@ -194,22 +235,22 @@ class PrimeField {
     limbs_ = detail::select(other.limbs_, limbs_, mask);
   }
 
-  // Square-and-multiply over all 256 exponent bits; time depends on the exponent.
-  constexpr Derived pow_vartime(const Limbs& exponent) const {
+  // Fixed 4-bit windows over the exponent's nibbles. The sequence of
+  // operations and table reads depends only on the exponent, never on this
+  // element, so a secret base with a public exponent is safe.
+  constexpr Derived pow(const Limbs& exponent) const {
+    std::array<Derived, 16> powers{};
+    powers[0] = one();
+    for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * self();
     Derived acc = one();
-    for (int i = 255; i >= 0; --i) {
-      acc = acc.square();
-      if ((exponent[i / 64] >> (i % 64)) & 1) acc *= self();
-    }
-    return acc;
-  }
-
-  // Same, with the multiplication done every step and selected by mask.
-  constexpr Derived pow_ct(const Limbs& exponent) const {
-    Derived acc = one();
-    for (int i = 255; i >= 0; --i) {
-      acc = acc.square();
-      acc.conditional_assign(acc * self(), detail::mask_of((exponent[i / 64] >> (i % 64)) & 1));
+    bool started = false;
+    for (int i = 63; i >= 0; --i) {
+      const std::uint64_t nibble = (exponent[i / 16] >> (4 * (i % 16))) & 0xf;
+      if (started) acc = acc.square().square().square().square();
+      if (nibble != 0) {
+        acc = started ? acc * powers[nibble] : powers[nibble];
+        started = true;
+      }
     }
     return acc;
   }

@@ -5,9 +5,8 @@ namespace {
 
 // r - 1 = 2^28 * t with t odd.
 constexpr int kTwoAdicity = 28;
-constexpr Limbs kT{0x9b9709143e1f593f, 0x181585d2833e8487, 0x131a029b85045b68, 0x000000030644e72e};
-constexpr Limbs kTPlusOneHalf{0xcdcb848a1f0faca0, 0x0c0ac2e9419f4243, 0x098d014dc2822db4,
-                              0x0000000183227397};
+constexpr Limbs kTMinusOneHalf{0xcdcb848a1f0fac9f, 0x0c0ac2e9419f4243, 0x098d014dc2822db4,
+                               0x0000000183227397};
 constexpr Limbs kHalfOrder{0xa1f0fac9f8000000, 0x9419f4243cdcb848, 0xdc2822db40c0ac2e,
                            0x183227397098d014};
 constexpr Limbs kModulusMinusTwo{0x43e1f593efffffff, 0x2833e84879b97091, 0xb85045b68181585d,
@@ -87,24 +86,25 @@ std::optional<Fr> Fr::inverse() const {
 }
 
 Legendre Fr::legendre() const {
-  const Fr x = pow_vartime(kHalfOrder);
+  const Fr x = pow(kHalfOrder);
   if (x.is_zero()) return Legendre::Zero;
   if (x == one()) return Legendre::QuadraticResidue;
   return Legendre::QuadraticNonResidue;
 }
 
 std::optional<Fr> Fr::sqrt() const {
-  switch (legendre()) {
-    case Legendre::QuadraticNonResidue:
-      return std::nullopt;
-    case Legendre::Zero:
-      return zero();
-    case Legendre::QuadraticResidue:
-      break;
-  }
+  // One exponentiation serves the symbol and both starting values:
+  // w = a^((t-1)/2), x = a*w = a^((t+1)/2), b = x*w = a^t, and
+  // a^((r-1)/2) = b^(2^27).
+  const Fr w = pow(kTMinusOneHalf);
+  Fr x = *this * w;
+  Fr b = x * w;
+  Fr symbol = b;
+  for (int i = 0; i < kTwoAdicity - 1; ++i) symbol = symbol.square();
+  if (symbol.is_zero()) return zero();
+  if (symbol != one()) return std::nullopt;
+
   Fr c = kRootOfUnity;
-  Fr x = pow_vartime(kTPlusOneHalf);
-  Fr b = pow_vartime(kT);
   int m = kTwoAdicity;
   while (b != one()) {
     int i = 1;
@@ -138,7 +138,7 @@ Fr Fr::from_bytes_wide(const std::array<std::uint8_t, 64>& le) {
 }
 
 Checked<Fr> Fr::invert() const {
-  return {pow_ct(kModulusMinusTwo), detail::is_zero_bit(stored()) == 0};
+  return {pow(kModulusMinusTwo), detail::is_zero_bit(stored()) == 0};
 }
 
 }  // namespace korvo::curve

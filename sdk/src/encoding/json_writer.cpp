@@ -4,9 +4,7 @@
 
 namespace korvo::encoding {
 
-namespace {
-
-void append_escaped(std::string& out, std::string_view text) {
+void append_json_string(std::string& out, std::string_view text) {
   out.push_back('"');
   for (char ch : text) {
     const auto c = static_cast<unsigned char>(ch);
@@ -31,8 +29,6 @@ void append_escaped(std::string& out, std::string_view text) {
   out.push_back('"');
 }
 
-}  // namespace
-
 // 128 bytes cover every record this SDK writes but the layer-1 signature.
 JsonObjectWriter::JsonObjectWriter() {
   text_.reserve(128);
@@ -42,13 +38,13 @@ JsonObjectWriter::JsonObjectWriter() {
 JsonObjectWriter& JsonObjectWriter::member(std::string_view key, std::string_view value) {
   if (!first_) text_.push_back(',');
   first_ = false;
-  append_escaped(text_, key);
+  append_json_string(text_, key);
   text_.push_back(':');
-  append_escaped(text_, value);
+  append_json_string(text_, value);
   return *this;
 }
 
-std::string JsonObjectWriter::finish() && {
+std::string JsonObjectWriter::finish() {
   text_.push_back('}');
   return std::move(text_);
 }

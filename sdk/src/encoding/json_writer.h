@@ -7,11 +7,14 @@
 
 namespace korvo::encoding {
 
+// Appends `text` as a JSON string: quoted, with standard escaping.
+void append_json_string(std::string& out, std::string_view text);
+
 class JsonObjectWriter {
  public:
   JsonObjectWriter();
   JsonObjectWriter& member(std::string_view key, std::string_view value);
-  std::string finish() &&;
+  std::string finish();
 
  private:
   std::string text_;

@@ -19,15 +19,12 @@ void Poseidon::update_single(std::uint64_t value) {
   push(0);
 }
 
+// update_single pushes whole elements and absorbs a block as soon as it is
+// full, so the counter is a multiple of 4 below 32 here: the padding element
+// always fits the current block.
 encoding::U256 Poseidon::finalize() {
-  while (counter_ % 4 != 0) {
-    context_.push(0);
-    ++counter_;
-  }
-  if (counter_ == kBlockLimbs) flush();
   context_.push(1);
-  ++counter_;
-  for (std::uint64_t pushed = counter_; pushed < kBlockLimbs; ++pushed) context_.push(0);
+  for (std::uint64_t pushed = counter_ + 1; pushed < kBlockLimbs; ++pushed) context_.push(0);
 
   encoding::U256::Limbs limbs;
   for (std::uint64_t& limb : limbs) limb = context_.poseidon_finalize();

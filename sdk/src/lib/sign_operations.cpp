@@ -63,4 +63,8 @@ Result<tx::JubjubSignature> sign(std::string_view private_key, std::string_view 
   return sign_message(sk.value(), message.value());
 }
 
+Result<tx::L1Signature> l1_sign(std::string_view msg, std::string_view private_key) {
+  return tx::l1_sign(msg, private_key);
+}
+
 }  // namespace korvo::lib

@@ -39,9 +39,10 @@ Grain Grain::create(unsigned width, unsigned full_rounds, unsigned partial_round
 }
 
 bool Grain::new_bit() {
-  const State s = bits_;
-  const State fresh = ((s >> 62) ^ (s >> 51) ^ (s >> 38) ^ (s >> 23) ^ (s >> 13) ^ s) & 1;
-  bits_ = (s >> 1) | (fresh << (kStateBits - 1));
+  // All taps lie in the low 64 bits.
+  const std::uint64_t low = static_cast<std::uint64_t>(bits_);
+  const std::uint64_t fresh = ((low >> 62) ^ (low >> 51) ^ (low >> 38) ^ (low >> 23) ^ (low >> 13) ^ low) & 1;
+  bits_ = (bits_ >> 1) | (static_cast<State>(fresh) << (kStateBits - 1));
   return fresh != 0;
 }
 

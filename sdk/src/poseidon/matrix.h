@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <utility>
 
 #include "curve/fr.h"
 
@@ -18,12 +19,6 @@ class Matrix {
  public:
   using Rows = std::array<Vector<N>, N>;
 
-  Matrix() { rows_.fill(Vector<N>{}); }
-  static Matrix from_vec(const Rows& rows) {
-    Matrix m;
-    m.rows_ = rows;
-    return m;
-  }
   static Matrix identity() {
     Matrix m;
     for (std::size_t i = 0; i < N; ++i) m.rows_[i][i] = curve::Fr::one();
@@ -89,7 +84,7 @@ class Matrix {
   friend bool operator==(const Matrix&, const Matrix&) = default;
 
  private:
-  Rows rows_;
+  Rows rows_{};
 };
 
 }  // namespace korvo::poseidon

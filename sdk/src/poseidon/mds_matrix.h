@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "poseidon/lazy_dot.h"
 #include "poseidon/matrix.h"
 #include "poseidon/state.h"
 
@@ -15,9 +16,7 @@ struct SparseMDSMatrix {
 
   void apply(State& s) const {
     const curve::Fr first = s[0];
-    curve::Fr sum = row[0] * first;
-    for (std::size_t j = 1; j < kWidth; ++j) sum += row[j] * s[j];
-    s[0] = sum;
+    s[0] = dot(row, s);
     for (std::size_t i = 1; i < kWidth; ++i) s[i] += column[i - 1] * first;
   }
 };

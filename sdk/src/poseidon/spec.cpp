@@ -1,5 +1,6 @@
 #include "poseidon/spec.h"
 
+#include "poseidon/lazy_dot.h"
 #include "poseidon/parameters.h"
 #include "poseidon/sbox.h"
 #include "support/failure.h"
@@ -15,6 +16,11 @@ void add(State& s, const State& constants) {
   for (std::size_t k = 0; k < kWidth; ++k) s[k] += constants[k];
 }
 
+void multiply(const Matrix<kWidth>& m, State& s) {
+  const State in = s;
+  for (std::size_t i = 0; i < kWidth; ++i) s[i] = dot(m.rows()[i], in);
+}
+
 }  // namespace
 
 Spec Spec::create(unsigned full_rounds, unsigned partial_rounds) {
@@ -22,8 +28,7 @@ Spec Spec::create(unsigned full_rounds, unsigned partial_rounds) {
   Parameters plain = generate_parameters(full_rounds, partial_rounds);
   const std::optional<Matrix<kWidth>> mds_inverse = plain.mds.matrix().invert();
   ensure(mds_inverse.has_value(), "MDS matrix is not invertible");
-  return Spec(full_rounds,
-              OptimizedConstants::create(plain.round_constants, *mds_inverse, full_rounds,
+  return Spec(OptimizedConstants::create(plain.round_constants, *mds_inverse, full_rounds,
                                          partial_rounds),
               MDSMatrices::create(plain.mds, partial_rounds));
 }
@@ -36,11 +41,11 @@ void Spec::permute(State& s) const {
   for (std::size_t r = 1; r + 1 < start.size(); ++r) {
     sbox_full(s);
     add(s, start[r]);
-    s = mds.mul_vector(s);
+    multiply(mds, s);
   }
   sbox_full(s);
   add(s, start.back());
-  s = mds_matrices_.pre_sparse_mds.mul_vector(s);
+  multiply(mds_matrices_.pre_sparse_mds, s);
 
   const std::vector<SparseMDSMatrix>& sparse = mds_matrices_.sparse_matrices;
   for (std::size_t r = 0; r < sparse.size(); ++r) {
@@ -52,10 +57,10 @@ void Spec::permute(State& s) const {
   for (const State& constants : constants_.end) {
     sbox_full(s);
     add(s, constants);
-    s = mds.mul_vector(s);
+    multiply(mds, s);
   }
   sbox_full(s);
-  s = mds.mul_vector(s);
+  multiply(mds, s);
 }
 
 }  // namespace korvo::poseidon

@@ -4,6 +4,8 @@
 #include "poseidon/mds_matrices.h"
 #include "poseidon/optimized_constants.h"
 
+#include <utility>
+
 namespace korvo::poseidon {
 
 inline constexpr unsigned kFullRounds = 8;
@@ -16,17 +18,13 @@ class Spec {
 
   void permute(State& state) const;
 
-  unsigned full_rounds() const { return full_rounds_; }
   const OptimizedConstants& constants() const { return constants_; }
   const MDSMatrices& mds_matrices() const { return mds_matrices_; }
 
  private:
-  Spec(unsigned full_rounds, OptimizedConstants constants, MDSMatrices mds_matrices)
-      : full_rounds_(full_rounds),
-        constants_(std::move(constants)),
-        mds_matrices_(std::move(mds_matrices)) {}
+  Spec(OptimizedConstants constants, MDSMatrices mds_matrices)
+      : constants_(std::move(constants)), mds_matrices_(std::move(mds_matrices)) {}
 
-  unsigned full_rounds_;
   OptimizedConstants constants_;
   MDSMatrices mds_matrices_;
 };

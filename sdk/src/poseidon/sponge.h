@@ -14,8 +14,6 @@ class Poseidon {
   // Adds the block to s[1..8], permutes and returns s[1].
   curve::Fr update_exact(const Block& block);
 
-  const State& state() const { return state_; }
-
  private:
   const Spec* spec_;
   State state_;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+
+#include "support/result.h"
 
 namespace korvo::tx {
 
@@ -13,5 +16,8 @@ struct L1Signature {
   std::string pk_x;
   std::string pk_y;
 };
+
+// Signs `msg` exactly as `sign` does and reports R, S and the key pair.
+Result<L1Signature> l1_sign(std::string_view msg, std::string_view private_key);
 
 }  // namespace korvo::tx

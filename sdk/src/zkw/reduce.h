@@ -2,6 +2,7 @@
 // Turns a stream of 64-bit limbs into field elements, four limbs to an
 // element, least significant limb first.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -32,7 +33,8 @@ class Reduce {
  private:
   std::size_t cursor_ = 0;
   FieldAccumulator rule_;
-  curve::Fr weight_;  // 2^shift in the field
+  // weights_[k] = 2^(shift * k): multiplying by 2^shift k times, precomputed.
+  std::array<curve::Fr, FieldAccumulator::kInputs> weights_;
 };
 
 }  // namespace korvo::zkw

@@ -1,0 +1,86 @@
+// Medians of the curve hot paths: field multiplications, fixed-base and
+// variable-base point multiplication, decompression, compression, and the
+// one-time build of the curve parameters with the fixed-base table.
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "curve/fr.h"
+#include "curve/fs.h"
+#include "curve/jubjub_params.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+volatile std::uint64_t sink;
+
+// Median over `rounds` of the time per call of `batch` calls, in nanoseconds.
+template <class F>
+double median_ns(int rounds, int batch, F&& body) {
+  std::vector<double> samples;
+  for (int r = 0; r < rounds; ++r) {
+    const auto start = Clock::now();
+    for (int i = 0; i < batch; ++i) body();
+    const std::chrono::duration<double, std::nano> elapsed = Clock::now() - start;
+    samples.push_back(elapsed.count() / batch);
+  }
+  std::nth_element(samples.begin(), samples.begin() + rounds / 2, samples.end());
+  return samples[rounds / 2];
+}
+
+}  // namespace
+
+int main() {
+  using namespace korvo::curve;
+
+  // The first use builds the shared parameters and the table: one sample.
+  const auto first = Clock::now();
+  sink = jubjub_params().generator(5).x().into_repr()[0];
+  const double first_use_ms = std::chrono::duration<double, std::milli>(Clock::now() - first).count();
+  const double params_ms = median_ns(5, 1, [] { sink = AltJubjubBn256().generator(5).x().into_repr()[0]; }) / 1e6;
+
+  Fr x = Fr::from_u64(3);
+  const Fr y = Fr::from_u64(0x123456789abcdefull).square();
+  const double fr_mul_ns = median_ns(101, 10000, [&] { x = x * y; });
+  const double fr_square_ns = median_ns(101, 10000, [&] { x = x.square(); });
+  sink = x.into_repr()[0];
+  Fs a = Fs::from_u64(3);
+  const Fs b = Fs::from_u64(0x123456789abcdefull).square();
+  const double fs_mul_ns = median_ns(101, 10000, [&] { a = a * b; });
+  sink = a.into_repr()[0];
+
+  const auto& params = jubjub_params();
+  const Point<PrimeOrder>& g = params.generator(5);
+  FsRepr k{0x0123456789abcdef, 0xfedcba9876543210, 0x0f1e2d3c4b5a6978, 0x0302010004050607};
+  const double fixed_us = median_ns(51, 20, [&] {
+    const auto p = params.mul_generator_ct(5, k);
+    k[0] ^= p.x().into_repr()[0] & 1;
+  }) / 1e3;
+  const Point<Unknown> base = g.doubled();
+  const double variable_us = median_ns(51, 10, [&] {
+    const auto p = base.mul_var(k, params);
+    k[0] ^= p.x().into_repr()[0] & 1;
+  }) / 1e3;
+  const double order_check_us = median_ns(51, 10, [&] { sink = base.mul_var(Fs::char_(), params).x().into_repr()[0]; }) / 1e3;
+
+  const std::array<std::uint8_t, 32> packed = g.doubled().to_bytes();
+  const double read_us = median_ns(51, 50, [&] { sink = Point<Unknown>::read(packed, params).value().x().into_repr()[0]; }) / 1e3;
+  const double write_us = median_ns(51, 50, [&] { sink = base.to_bytes()[0]; }) / 1e3;
+  const double inverse_us = median_ns(51, 50, [&] { sink = y.inverse()->into_repr()[0]; }) / 1e3;
+
+  std::printf("Fr multiplication:            %8.2f ns\n", fr_mul_ns);
+  std::printf("Fr squaring:                  %8.2f ns\n", fr_square_ns);
+  std::printf("Fs multiplication:            %8.2f ns\n", fs_mul_ns);
+  std::printf("fixed-base multiplication:    %8.2f us\n", fixed_us);
+  std::printf("variable-base multiplication: %8.2f us\n", variable_us);
+  std::printf("order check (times s):        %8.2f us\n", order_check_us);
+  std::printf("decompression (read):         %8.2f us\n", read_us);
+  std::printf("compression (write):          %8.2f us\n", write_us);
+  std::printf("Fr inverse (Euclid):          %8.2f us\n", inverse_us);
+  std::printf("parameters with table:        %8.2f ms\n", params_ms);
+  std::printf("first use (shared instance):  %8.2f ms\n", first_use_ms);
+}

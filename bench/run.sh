@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds and runs every benchmark: the C++ ones in bench/*.cpp and the
+# per-call times of the Python functions.
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$ROOT/scripts/setup.sh"
+cmake -S "$ROOT" -B "$ROOT/build-bench" -DKORVO_BUILD_BENCH=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$ROOT/build-bench" -j2 >/dev/null
+for program in "$ROOT"/build-bench/bench/bench_*; do
+  echo "== $(basename "$program")"
+  "$program"
+done
+echo "== Python functions"
+"$VENV/bin/python" "$ROOT/bench/bench_python.py"

@@ -1,0 +1,82 @@
+#include "curve/jubjub_params.h"
+
+#include <string>
+#include <string_view>
+
+#include "curve/group_hash.h"
+#include "support/failure.h"
+#include "support/secret.h"
+
+namespace korvo::curve {
+namespace {
+
+Fr constant(std::string_view decimal) {
+  const auto value = Fr::from_str(decimal);
+  ensure(value.has_value(), "malformed curve constant");
+  return *value;
+}
+
+std::span<const std::uint8_t> bytes_of(std::string_view text) {
+  return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+struct GeneratorSource {
+  std::string_view personalization;
+  std::string_view tag;
+};
+
+constexpr std::array<GeneratorSource, AltJubjubBn256::kGeneratorCount> kGeneratorSources{{
+    {"Zcash_H_", ""},
+    {"Zcash_PH", "r"},
+    {"Zcash_J_", ""},
+    {"Zcash_cv", "v"},
+    {"Zcash_cv", "r"},
+    {"Zcash_G_", ""},
+}};
+
+}  // namespace
+
+AltJubjubBn256::AltJubjubBn256()
+    : JubjubParams(constant("12181644023421730124874158521699555681764249180949974110617291017600649128846")),
+      montgomery_a_(constant("168698")),
+      montgomery_2a_(montgomery_a_.doubled()),
+      scale_(constant("6360561867910373094066688120553762416144456282423235903351243436111059670888")) {
+  for (std::size_t i = 0; i < kGeneratorCount; ++i) {
+    generators_[i] = find_group_hash(bytes_of(kGeneratorSources[i].tag),
+                                     bytes_of(kGeneratorSources[i].personalization), *this);
+  }
+  for (std::size_t i = 0; i < kGeneratorCount; ++i) {
+    ensure(generators_[i] != Point<PrimeOrder>::zero(), "Neutral element!");
+    for (std::size_t j = i + 1; j < kGeneratorCount; ++j) {
+      ensure(generators_[i] != generators_[j], "Duplicate generator!");
+    }
+  }
+  signing_table_ = std::make_unique<const FixedBaseTable>(generators_[kSigningGenerator], *this);
+}
+
+const Point<PrimeOrder>& AltJubjubBn256::generator(std::size_t index) const {
+  if (index >= kGeneratorCount) {
+    fail("generator index " + std::to_string(index) + " out of range (" + std::to_string(kGeneratorCount) +
+         " generators)");
+  }
+  return generators_[index];
+}
+
+Point<PrimeOrder> AltJubjubBn256::mul_generator_ct(std::size_t index, const FsRepr& k) const {
+  if (index != kSigningGenerator) fail("no fixed-base table for generator " + std::to_string(index));
+  return signing_table_->mul(k);
+}
+
+Point<PrimeOrder> AltJubjubBn256::mul_generator_ct(std::size_t index, const Fs& k) const {
+  FsRepr repr = k.into_repr();
+  const Point<PrimeOrder> product = mul_generator_ct(index, repr);
+  wipe(repr);
+  return product;
+}
+
+const AltJubjubBn256& jubjub_params() {
+  static const AltJubjubBn256 params;
+  return params;
+}
+
+}  // namespace korvo::curve

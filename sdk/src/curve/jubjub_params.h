@@ -1,0 +1,51 @@
+#pragma once
+// The Baby JubJub parameter set: the Edwards coefficient, the constants of
+// the equivalent Montgomery curve, and six fixed generators derived by
+// hashing to the curve. Fixed generator 5 is the base point of every key
+// and signature.
+
+#include <array>
+#include <cstddef>
+#include <memory>
+
+#include "curve/fixed_base.h"
+#include "curve/jubjub_params_interface.h"
+#include "curve/point.h"
+
+namespace korvo::curve {
+
+class AltJubjubBn256 : public JubjubParams {
+ public:
+  static constexpr std::size_t kGeneratorCount = 6;
+
+  // Derives everything; the same values every time.
+  AltJubjubBn256();
+
+  const Fr& montgomery_a() const { return montgomery_a_; }
+  const Fr& montgomery_2a() const { return montgomery_2a_; }
+  const Fr& scale() const { return scale_; }
+
+  // An index of 6 or more is an internal failure.
+  const Point<PrimeOrder>& generator(std::size_t index) const;
+
+  // k * generator(index) for a secret k, in constant time. Only the signing
+  // generator has a table; any other index is an internal failure.
+  Point<PrimeOrder> mul_generator_ct(std::size_t index, const FsRepr& k) const;
+  Point<PrimeOrder> mul_generator_ct(std::size_t index, const Fs& k) const;
+
+  // The generator of every key and signature.
+  static constexpr std::size_t kSigningGenerator = 5;
+
+ private:
+  Fr montgomery_a_;
+  Fr montgomery_2a_;
+  Fr scale_;
+  std::array<Point<PrimeOrder>, kGeneratorCount> generators_;
+  std::unique_ptr<const FixedBaseTable> signing_table_;
+};
+
+// The process-wide parameter set with its table, built on first use under a
+// once-only guard.
+const AltJubjubBn256& jubjub_params();
+
+}  // namespace korvo::curve

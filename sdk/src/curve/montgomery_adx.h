@@ -1,0 +1,143 @@
+#pragma once
+// Montgomery product with the BMI2/ADX instructions (mulx, adcx, adox): two
+// independent carry chains per row. Straight-line code, so its timing does not
+// depend on the operands. Used only when the processor reports both features.
+
+#include <array>
+#include <cstdint>
+
+namespace korvo::curve {
+
+#if defined(__x86_64__)
+
+inline const bool kCpuHasAdx = [] {
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("adx");
+}();
+
+// One row: t[0..4] += rdx * src[0..3]; rax is zeroed, which also clears CF and OF.
+#define KORVO_ADX_ROW(src, T0, T1, T2, T3, T4)                                   \
+  "xorl %%eax, %%eax\n\t"                                                        \
+  "mulxq 0(" src "), %[lo], %[hi]\n\tadcxq %[lo], " T0 "\n\tadoxq %[hi], " T1 "\n\t"  \
+  "mulxq 8(" src "), %[lo], %[hi]\n\tadcxq %[lo], " T1 "\n\tadoxq %[hi], " T2 "\n\t"  \
+  "mulxq 16(" src "), %[lo], %[hi]\n\tadcxq %[lo], " T2 "\n\tadoxq %[hi], " T3 "\n\t" \
+  "mulxq 24(" src "), %[lo], %[hi]\n\tadcxq %[lo], " T3 "\n\tadoxq %[hi], " T4 "\n\t" \
+  "adcxq %%rax, " T4 "\n\t"
+
+// One CIOS step for limb `offset` of b: add a*b[i], then m*q with
+// m = t0*INV, which clears t0; the next step uses the registers rotated by one.
+#define KORVO_ADX_STEP(offset, T0, T1, T2, T3, T4)                     \
+  "movq " offset "(%[b]), %%rdx\n\t" KORVO_ADX_ROW("%[a]", T0, T1, T2, T3, T4) \
+  "movq " T0 ", %%rdx\n\timulq %[inv], %%rdx\n\t" KORVO_ADX_ROW("%[q]", T0, T1, T2, T3, T4)
+
+// a*b*2^-256 mod q, below 2q; same operand bounds as the portable product.
+[[gnu::always_inline]] inline std::array<std::uint64_t, 4> montgomery_mul_adx(const std::array<std::uint64_t, 4>& a,
+                                                        const std::array<std::uint64_t, 4>& b,
+                                                        const std::array<std::uint64_t, 4>& q,
+                                                        std::uint64_t inv) {
+  std::uint64_t t0 = 0, t1 = 0, t2 = 0, t3 = 0, t4 = 0, lo, hi, rax, rdx;
+  asm(KORVO_ADX_STEP("0", "%[t0]", "%[t1]", "%[t2]", "%[t3]", "%[t4]")
+          KORVO_ADX_STEP("8", "%[t1]", "%[t2]", "%[t3]", "%[t4]", "%[t0]")
+              KORVO_ADX_STEP("16", "%[t2]", "%[t3]", "%[t4]", "%[t0]", "%[t1]")
+                  KORVO_ADX_STEP("24", "%[t3]", "%[t4]", "%[t0]", "%[t1]", "%[t2]")
+      : [t0] "+&r"(t0), [t1] "+&r"(t1), [t2] "+&r"(t2), [t3] "+&r"(t3), [t4] "+&r"(t4),
+        [lo] "=&r"(lo), [hi] "=&r"(hi), "=&a"(rax), "=&d"(rdx)
+      : [a] "r"(a.data()), [b] "r"(b.data()), [q] "r"(q.data()), [inv] "r"(inv), "m"(a), "m"(b), "m"(q)
+      : "cc");
+  return {t4, t0, t1, t2};
+}
+
+// One reduction step of a 512-bit square: t += m*q with m = t0*INV, which
+// clears t0 (q and INV read from memory operands).
+#define KORVO_ADX_REDUCE(T0, T1, T2, T3, T4)                                      \
+  "movq " T0 ", %%rdx\n\timulq %[inv], %%rdx\n\txorl %%eax, %%eax\n\t"           \
+  "mulxq %[q0], %[lo], %[hi]\n\tadcxq %[lo], " T0 "\n\tadoxq %[hi], " T1 "\n\t" \
+  "mulxq %[q1], %[lo], %[hi]\n\tadcxq %[lo], " T1 "\n\tadoxq %[hi], " T2 "\n\t" \
+  "mulxq %[q2], %[lo], %[hi]\n\tadcxq %[lo], " T2 "\n\tadoxq %[hi], " T3 "\n\t" \
+  "mulxq %[q3], %[lo], %[hi]\n\tadcxq %[lo], " T3 "\n\tadoxq %[hi], " T4 "\n\t" \
+  "adcxq %%rax, " T4 "\n\t"
+
+// a^2*2^-256 mod q, below 2q, for a below q. The 512-bit square needs ten
+// products (six cross products doubled, four diagonal ones); the Montgomery
+// reduction of its low half is added to its high half:
+// (T + m*q)/2^256 = high + (low + m*q)/2^256, the latter at most q.
+[[gnu::always_inline]] inline std::array<std::uint64_t, 4> montgomery_square_adx(
+    const std::array<std::uint64_t, 4>& a, const std::array<std::uint64_t, 4>& q, std::uint64_t inv) {
+  std::uint64_t r0, r1, r2, r3, r4, r5, r6, r7, z, lo, hi, rax, rdx;
+  asm(
+      // Cross products a0*(a1, a2, a3) at limbs 1..4.
+      "movq %[a0], %%rdx\n\t"
+      "xorl %%eax, %%eax\n\t"
+      "mulxq %[a1], %[r1], %[r2]\n\t"
+      "mulxq %[a2], %[lo], %[r3]\n\t"
+      "adcxq %[lo], %[r2]\n\t"
+      "mulxq %[a3], %[lo], %[r4]\n\t"
+      "adcxq %[lo], %[r3]\n\t"
+      "adcxq %%rax, %[r4]\n\t"
+      // a1*(a2, a3) at limbs 3..5.
+      "movq %[a1], %%rdx\n\t"
+      "xorl %%eax, %%eax\n\t"
+      "mulxq %[a2], %[lo], %[hi]\n\t"
+      "adcxq %[lo], %[r3]\n\t"
+      "adoxq %[hi], %[r4]\n\t"
+      "mulxq %[a3], %[lo], %[r5]\n\t"
+      "adcxq %[lo], %[r4]\n\t"
+      "adoxq %%rax, %[r5]\n\t"
+      "adcxq %%rax, %[r5]\n\t"
+      // a2*a3 at limbs 5..6.
+      "movq %[a2], %%rdx\n\t"
+      "mulxq %[a3], %[lo], %[r6]\n\t"
+      "xorl %%eax, %%eax\n\t"
+      "adcxq %[lo], %[r5]\n\t"
+      "adcxq %%rax, %[r6]\n\t"
+      // Double the cross products (CF chain) while adding the squares (OF chain).
+      "movq %[a0], %%rdx\n\t"
+      "mulxq %%rdx, %[r0], %[hi]\n\t"
+      "xorl %%eax, %%eax\n\t"
+      "movq %%rax, %[r7]\n\t"
+      "adcxq %[r1], %[r1]\n\t"
+      "adoxq %[hi], %[r1]\n\t"
+      "movq %[a1], %%rdx\n\t"
+      "mulxq %%rdx, %[lo], %[hi]\n\t"
+      "adcxq %[r2], %[r2]\n\t"
+      "adoxq %[lo], %[r2]\n\t"
+      "adcxq %[r3], %[r3]\n\t"
+      "adoxq %[hi], %[r3]\n\t"
+      "movq %[a2], %%rdx\n\t"
+      "mulxq %%rdx, %[lo], %[hi]\n\t"
+      "adcxq %[r4], %[r4]\n\t"
+      "adoxq %[lo], %[r4]\n\t"
+      "adcxq %[r5], %[r5]\n\t"
+      "adoxq %[hi], %[r5]\n\t"
+      "movq %[a3], %%rdx\n\t"
+      "mulxq %%rdx, %[lo], %[hi]\n\t"
+      "adcxq %[r6], %[r6]\n\t"
+      "adoxq %[lo], %[r6]\n\t"
+      "adcxq %[r7], %[r7]\n\t"
+      "adoxq %[hi], %[r7]\n\t"
+      // Reduce the low half (r0..r3) into (z, r0, r1, r2).
+      "xorl %k[z], %k[z]\n\t"
+      KORVO_ADX_REDUCE("%[r0]", "%[r1]", "%[r2]", "%[r3]", "%[z]")
+      KORVO_ADX_REDUCE("%[r1]", "%[r2]", "%[r3]", "%[z]", "%[r0]")
+      KORVO_ADX_REDUCE("%[r2]", "%[r3]", "%[z]", "%[r0]", "%[r1]")
+      KORVO_ADX_REDUCE("%[r3]", "%[z]", "%[r0]", "%[r1]", "%[r2]")
+      // Add the high half.
+      "addq %[r4], %[z]\n\t"
+      "adcq %[r5], %[r0]\n\t"
+      "adcq %[r6], %[r1]\n\t"
+      "adcq %[r7], %[r2]\n\t"
+      : [r0] "=&r"(r0), [r1] "=&r"(r1), [r2] "=&r"(r2), [r3] "=&r"(r3), [r4] "=&r"(r4), [r5] "=&r"(r5),
+        [r6] "=&r"(r6), [r7] "=&r"(r7), [z] "=&r"(z), [lo] "=&r"(lo), [hi] "=&r"(hi), "=&a"(rax), "=&d"(rdx)
+      : [a0] "m"(a[0]), [a1] "m"(a[1]), [a2] "m"(a[2]), [a3] "m"(a[3]), [q0] "m"(q[0]), [q1] "m"(q[1]),
+        [q2] "m"(q[2]), [q3] "m"(q[3]), [inv] "m"(inv)
+      : "cc");
+  return {z, r0, r1, r2};
+}
+
+#undef KORVO_ADX_REDUCE
+#undef KORVO_ADX_STEP
+#undef KORVO_ADX_ROW
+
+#endif
+
+}  // namespace korvo::curve

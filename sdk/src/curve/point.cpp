@@ -1,0 +1,123 @@
+#include "curve/point.h"
+
+#include <algorithm>
+
+namespace korvo::curve {
+namespace {
+
+constexpr Limbs kFrModulusMinusTwo{0x43e1f593efffffff, 0x2833e84879b97091, 0xb85045b68181585d,
+                                   0x30644e72e131a029};
+
+// Width-5 non-adjacent form: digits odd in [-15, 15] or zero, at most one
+// non-zero digit in any five consecutive positions. k may need a digit past bit 255.
+struct Naf {
+  std::array<std::int8_t, 257> digits{};
+  int length = 0;
+};
+
+Naf width5_naf(const FsRepr& k) {
+  std::array<std::uint64_t, 5> n{k[0], k[1], k[2], k[3], 0};
+  Naf naf;
+  while ((n[0] | n[1] | n[2] | n[3] | n[4]) != 0) {
+    int digit = 0;
+    if (n[0] & 1) {
+      digit = static_cast<int>(n[0] & 31);
+      if (digit >= 16) digit -= 32;
+      // n -= digit clears the low five bits.
+      std::uint64_t carry = 0;
+      const std::uint64_t magnitude = static_cast<std::uint64_t>(digit < 0 ? -digit : digit);
+      for (std::size_t i = 0; i < n.size(); ++i) {
+        const std::uint64_t operand = i == 0 ? magnitude : 0;
+        n[i] = digit < 0 ? detail::add_carry(n[i], operand, carry) : detail::sub_borrow(n[i], operand, carry);
+      }
+    }
+    naf.digits[static_cast<std::size_t>(naf.length++)] = static_cast<std::int8_t>(digit);
+    for (std::size_t i = 0; i + 1 < n.size(); ++i) n[i] = (n[i] >> 1) | (n[i + 1] << 63);
+    n[4] >>= 1;
+  }
+  return naf;
+}
+
+}  // namespace
+
+std::array<std::uint8_t, 32> compress_affine(const Fr& x, const Fr& y) {
+  Limbs repr = y.into_repr();
+  repr[3] |= (x.into_repr()[0] & 1) << 63;
+  return limbs_to_le(repr);
+}
+
+template <class Subgroup>
+std::optional<Point<Subgroup>> Point<Subgroup>::from_xy(const Fr& x, const Fr& y, const JubjubParams& params)
+  requires(std::is_same_v<Subgroup, Unknown>)
+{
+  const Fr x2 = x.square();
+  const Fr y2 = y.square();
+  if (y2 - x2 != Fr::one() + params.edwards_d() * x2 * y2) return std::nullopt;
+  return Point(x, y, x * y, Fr::one());
+}
+
+template <class Subgroup>
+Result<Point<Subgroup>> Point<Subgroup>::read(std::span<const std::uint8_t> bytes, const JubjubParams& params)
+  requires(std::is_same_v<Subgroup, Unknown>)
+{
+  if (bytes.size() < 32) return Error{"failed to fill whole buffer"};
+  Limbs repr = limbs_from_le(bytes.data());
+  const bool x_odd = (repr[3] >> 63) != 0;
+  repr[3] &= ~(std::uint64_t{1} << 63);
+  auto y = Fr::from_repr(repr);
+  if (!y.ok()) return Error{"y is not in field"};
+  const Fr y2 = y.value().square();
+  const auto den_inverse = (params.edwards_d() * y2 + Fr::one()).inverse();
+  if (!den_inverse) return Error{"not on curve"};
+  auto x = ((y2 - Fr::one()) * *den_inverse).sqrt();
+  if (!x) return Error{"not on curve"};
+  if (((x->into_repr()[0] & 1) != 0) != x_odd) *x = -*x;
+  return Point(*x, y.value(), *x * y.value(), Fr::one());
+}
+
+template <class Subgroup>
+std::pair<Fr, Fr> Point<Subgroup>::into_xy() const {
+  const Fr z_inverse = z_.pow(kFrModulusMinusTwo);
+  return {x_ * z_inverse, y_ * z_inverse};
+}
+
+template <class Subgroup>
+void Point<Subgroup>::write(std::span<std::uint8_t, 32> out) const {
+  const auto [x, y] = into_xy();
+  const auto bytes = compress_affine(x, y);
+  std::copy(bytes.begin(), bytes.end(), out.begin());
+}
+
+template <class Subgroup>
+std::array<std::uint8_t, 32> Point<Subgroup>::to_bytes() const {
+  std::array<std::uint8_t, 32> out;
+  write(out);
+  return out;
+}
+
+template <class Subgroup>
+Point<Subgroup> Point<Subgroup>::mul_var(const FsRepr& k, const JubjubParams& params) const {
+  // Odd multiples P, 3P, ..., 15P.
+  std::array<Point, 8> odd;
+  odd[0] = *this;
+  const Point twice = doubled();
+  for (std::size_t i = 1; i < odd.size(); ++i) odd[i] = odd[i - 1].add(twice, params);
+
+  const Naf naf = width5_naf(k);
+  Point acc;
+  for (int i = naf.length - 1; i >= 0; --i) {
+    const int digit = naf.digits[static_cast<std::size_t>(i)];
+    // t is only needed by an addition or by the caller.
+    acc = digit != 0 || i == 0 ? acc.doubled() : acc.doubled_without_t();
+    if (digit != 0) {
+      const Point& term = odd[static_cast<std::size_t>((digit < 0 ? -digit : digit) / 2)];
+      acc = acc.add(digit < 0 ? term.negate() : term, params);
+    }
+  }
+  return acc;
+}
+
+template class Point<PrimeOrder>;
+template class Point<Unknown>;
+
+}  // namespace korvo::curve

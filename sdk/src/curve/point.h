@@ -1,0 +1,150 @@
+#pragma once
+// Baby JubJub points in extended twisted Edwards coordinates (x, y, t, z):
+// affine (x/z, y/z), t*z = x*y, a = -1. The type records whether a point is
+// known to lie in the prime-order subgroup; only cofactor clearing (and the
+// parameter set's generators) produce PrimeOrder points.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <type_traits>
+#include <utility>
+
+#include "curve/fr.h"
+#include "curve/fs.h"
+#include "curve/jubjub_params_interface.h"
+#include "support/result.h"
+
+namespace korvo::curve {
+
+struct PrimeOrder {};
+struct Unknown {};
+
+// The 32-byte compression of affine (x, y): y little-endian, bit 255 set when
+// x is odd.
+std::array<std::uint8_t, 32> compress_affine(const Fr& x, const Fr& y);
+
+// A point with z = 1 prepared for mixed addition: (y + x, y - x, 2*d*x*y).
+struct AffineNiels {
+  Fr y_plus_x = Fr::one();
+  Fr y_minus_x = Fr::one();
+  Fr xy2d = Fr::zero();
+};
+
+template <class Subgroup>
+class Point {
+  static_assert(std::is_same_v<Subgroup, PrimeOrder> || std::is_same_v<Subgroup, Unknown>);
+
+ public:
+  constexpr Point() = default;
+
+  // Forgetting subgroup membership is always allowed.
+  template <class Other>
+    requires(std::is_same_v<Subgroup, Unknown>)
+  constexpr Point(const Point<Other>& other) : x_(other.x_), y_(other.y_), t_(other.t_), z_(other.z_) {}
+
+  static constexpr Point zero() { return Point(); }
+
+  // Nothing when (x, y) is off the curve; no subgroup check.
+  static std::optional<Point> from_xy(const Fr& x, const Fr& y, const JubjubParams& params)
+    requires(std::is_same_v<Subgroup, Unknown>);
+
+  // Decompresses the first 32 bytes: y little-endian, bit 255 the parity of x.
+  // Errors: "failed to fill whole buffer", "y is not in field", "not on curve".
+  static Result<Point> read(std::span<const std::uint8_t> bytes, const JubjubParams& params)
+    requires(std::is_same_v<Subgroup, Unknown>);
+
+  // Affine coordinates. z is never zero for points made by these operations.
+  // The inversion takes the same time for every z, which may carry
+  // information about a secret scalar.
+  std::pair<Fr, Fr> into_xy() const;
+
+  // The compression that `read` accepts.
+  void write(std::span<std::uint8_t, 32> out) const;
+  std::array<std::uint8_t, 32> to_bytes() const;
+
+  // Unified addition; complete on this curve (a square, d non-square).
+  Point add(const Point& other, const JubjubParams& params) const {
+    const Fr a = x_ * other.x_;
+    const Fr b = y_ * other.y_;
+    const Fr c = params.edwards_d() * t_ * other.t_;
+    const Fr d = z_ * other.z_;
+    const Fr h = b + a;
+    const Fr e = (x_ + y_) * (other.x_ + other.y_) - a - b;
+    return from_efgh(e, d - c, d + c, h);
+  }
+
+  // Mixed addition with a prepared point; same sum as `add` up to scaling.
+  Point add(const AffineNiels& other) const {
+    const Fr a = (y_ - x_) * other.y_minus_x;
+    const Fr b = (y_ + x_) * other.y_plus_x;
+    const Fr c = t_ * other.xy2d;
+    const Fr d = z_.doubled();
+    return from_efgh(b - a, d - c, d + c, b + a);
+  }
+
+  Point doubled() const {
+    const Fr a = x_.square();
+    const Fr b = y_.square();
+    const Fr c = z_.square().doubled();
+    const Fr e = (x_ + y_).square() - a - b;
+    const Fr g = b - a;
+    return from_efgh(e, g - c, g, -a - b);
+  }
+
+  Point negate() const { return Point(-x_, y_, -t_, z_); }
+
+  Point<PrimeOrder> mul_by_cofactor() const {
+    const Point p = doubled().doubled().doubled();
+    return Point<PrimeOrder>(p.x_, p.y_, p.t_, p.z_);
+  }
+
+  // k*P for a 256-bit k, by signed sliding windows. Equal to double-and-add
+  // for every point (the addition law is complete), but the running time
+  // depends on k: public scalars only.
+  Point mul_var(const FsRepr& k, const JubjubParams& params) const;
+
+  // Same affine point (projective comparison).
+  template <class Other>
+  bool operator==(const Point<Other>& o) const {
+    return x_ * o.z_ == o.x_ * z_ && y_ * o.z_ == o.y_ * z_;
+  }
+
+  const Fr& x() const { return x_; }
+  const Fr& y() const { return y_; }
+  const Fr& z() const { return z_; }
+
+ private:
+  template <class>
+  friend class Point;
+
+  constexpr Point(const Fr& x, const Fr& y, const Fr& t, const Fr& z) : x_(x), y_(y), t_(t), z_(z) {}
+
+  // Completed coordinates ((E, G), (H, F)) into extended ones.
+  static Point from_efgh(const Fr& e, const Fr& f, const Fr& g, const Fr& h) {
+    return Point(e * f, g * h, e * h, f * g);
+  }
+
+  // Doubling that skips t: only valid as input to another doubling_without_t
+  // or to `doubled`, neither of which reads t.
+  Point doubled_without_t() const {
+    const Fr a = x_.square();
+    const Fr b = y_.square();
+    const Fr c = z_.square().doubled();
+    const Fr e = (x_ + y_).square() - a - b;
+    const Fr g = b - a;
+    const Fr f = g - c;
+    return Point(e * f, g * (-a - b), Fr::zero(), f * g);
+  }
+
+  Fr x_ = Fr::zero();
+  Fr y_ = Fr::one();
+  Fr t_ = Fr::zero();
+  Fr z_ = Fr::one();
+};
+
+extern template class Point<PrimeOrder>;
+extern template class Point<Unknown>;
+
+}  // namespace korvo::curve

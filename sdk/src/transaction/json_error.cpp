@@ -1,0 +1,54 @@
+#include "transaction/json_error.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "encoding/utf8.h"
+
+namespace korvo::transaction {
+
+namespace {
+
+std::string escape_invalid_utf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  while (!text.empty()) {
+    std::size_t length = encoding::utf8_sequence_length(text);
+    if (length == 0) {
+      char escaped[5];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned char>(text.front()));
+      out += escaped;
+      length = 1;
+    } else {
+      out.append(text.substr(0, length));
+    }
+    text.remove_prefix(length);
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string with_position(std::string_view message, std::string_view text, std::size_t offset) {
+  const std::string_view read = text.substr(0, offset);
+  const std::size_t line = 1 + static_cast<std::size_t>(std::count(read.begin(), read.end(), '\n'));
+  const std::size_t last_newline = read.rfind('\n');
+  const std::size_t column = last_newline == std::string_view::npos ? read.size() : read.size() - last_newline - 1;
+  std::string out(message);
+  out += " at line " + std::to_string(line) + " column " + std::to_string(column);
+  return out;
+}
+
+// The parser writes "[json.exception.<kind>.<id>] " and, for syntax errors,
+// "parse error at line L, column C: " in front of its wording.
+std::string syntax_error_text(std::string_view what) {
+  if (const auto tag_end = what.find("] "); what.starts_with("[") && tag_end != std::string_view::npos) {
+    what.remove_prefix(tag_end + 2);
+  }
+  if (const auto position_end = what.find(": "); what.starts_with("parse error") && position_end != std::string_view::npos) {
+    what.remove_prefix(position_end + 2);
+  }
+  return escape_invalid_utf8(what);
+}
+
+}  // namespace korvo::transaction

@@ -1,0 +1,216 @@
+#include "transaction/json_reader.h"
+
+#include <iterator>
+#include <nlohmann/json.hpp>
+
+#include "support/failure.h"
+#include "transaction/json_error.h"
+
+namespace korvo::transaction {
+
+namespace {
+
+// How far the parser has read. The parser never re-reads a byte: it keeps
+// the one character of lookahead it takes after a number to itself.
+struct ReadProgress {
+  const char* begin = nullptr;
+  std::size_t consumed = 0;
+  bool reached_end = false;  // the parser has looked past the last byte
+};
+
+// Byte iterator that reports the parser's progress. The parser's input
+// adapter compares with the end iterator before every read, so an equal
+// comparison means it looked for a byte past the end.
+class TrackingIterator {
+ public:
+  using iterator_category = std::input_iterator_tag;
+  using value_type = char;
+  using difference_type = std::ptrdiff_t;
+  using pointer = const char*;
+  using reference = const char&;
+
+  TrackingIterator(const char* position, ReadProgress* progress) : position_(position), progress_(progress) {}
+
+  reference operator*() const { return *position_; }
+  TrackingIterator& operator++() {
+    ++position_;
+    progress_->consumed = static_cast<std::size_t>(position_ - progress_->begin);
+    return *this;
+  }
+  TrackingIterator operator++(int) {
+    TrackingIterator before = *this;
+    ++*this;
+    return before;
+  }
+  bool operator==(const TrackingIterator& other) const {
+    const bool equal = position_ == other.position_;
+    if (equal) progress_->reached_end = true;
+    return equal;
+  }
+
+ private:
+  const char* position_;
+  ReadProgress* progress_;
+};
+
+bool is_json_whitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+}  // namespace
+
+// The parser's event interface, forwarded to the reader with the byte
+// offset at which each event's token ends.
+class SaxEvents {
+ public:
+  using json = nlohmann::json;
+
+  SaxEvents(JsonReader& reader, const ReadProgress& progress) : reader_(reader), progress_(progress) {}
+
+  bool null() { return reader_.value(JsonNull{}, token_end()); }
+  bool boolean(bool value) { return reader_.value(value, token_end()); }
+  bool number_integer(json::number_integer_t value) {
+    return reader_.value(static_cast<std::int64_t>(value), number_end());
+  }
+  bool number_unsigned(json::number_unsigned_t value) {
+    return reader_.value(static_cast<std::uint64_t>(value), number_end());
+  }
+  bool number_float(json::number_float_t value, const json::string_t&) {
+    return reader_.value(static_cast<double>(value), number_end());
+  }
+  bool string(json::string_t& value) {
+    return reader_.value(JsonValue(std::in_place_type<std::string>, std::move(value)), token_end());
+  }
+  // Only binary formats produce these, never JSON text.
+  bool binary(json::binary_t&) { return reader_.syntax_error("unexpected binary value", token_end()); }
+  bool start_object(std::size_t) { return reader_.value(JsonMapStart{}, token_end()); }
+  bool key(json::string_t& key) { return reader_.key(key, token_end()); }
+  bool end_object() { return reader_.end(token_end()); }
+  bool start_array(std::size_t) { return reader_.value(JsonSequenceStart{}, token_end()); }
+  bool end_array() { return reader_.end(token_end()); }
+  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& error) {
+    return reader_.syntax_error(syntax_error_text(error.what()), token_end());
+  }
+
+ private:
+  std::size_t token_end() const { return progress_.consumed; }
+  // A number ends one byte before the lookahead that ended it, unless the text did.
+  std::size_t number_end() const { return progress_.reached_end ? progress_.consumed : progress_.consumed - 1; }
+
+  JsonReader& reader_;
+  const ReadProgress& progress_;
+};
+
+bool JsonReader::fail(std::string message, ErrorAt at) {
+  message_ = std::move(message);
+  switch (at) {
+    case ErrorAt::kToken:
+      error_offset_ = token_offset_;
+      break;
+    case ErrorAt::kMemberEnd:
+      error_offset_ = member_end();
+      break;
+    case ErrorAt::kValueStart:
+      error_offset_ = value_start_ + 1;
+      break;
+  }
+  return false;
+}
+
+void JsonReader::descend(std::unique_ptr<Frame> frame) {
+  frames_.push_back(OpenFrame{std::move(frame), opening_array_});
+}
+
+bool JsonReader::value(const JsonValue& value, std::size_t token_end) {
+  // Between two tokens there is whitespace and at most one ',' or ':'.
+  std::size_t start = previous_end_;
+  while (start < text_.size() && (is_json_whitespace(text_[start]) || text_[start] == ',' || text_[start] == ':')) {
+    ++start;
+  }
+  previous_end_ = token_end;
+  const bool container = starts_container(value);
+  if (skip_depth_ > 0) {
+    if (container) ++skip_depth_;
+    return true;
+  }
+  value_start_ = start;
+  token_end_ = token_end;
+  token_offset_ = container ? start : token_end;
+  at_closing_bracket_ = false;
+  opening_array_ = std::holds_alternative<JsonSequenceStart>(value);
+  const std::size_t depth = frames_.size();
+  ValueSlot& slot = frames_.empty() ? top_ : *frames_.back().frame;
+  if (!slot.on_value(*this, value)) return false;
+  ensure(frames_.size() == depth || (container && frames_.size() == depth + 1),
+         "JsonReader: a frame may only be opened for an object or array");
+  if (container && frames_.size() == depth) skip_depth_ = 1;
+  return true;
+}
+
+bool JsonReader::key(std::string_view key, std::size_t token_end) {
+  previous_end_ = token_end;
+  if (skip_depth_ > 0) return true;
+  token_end_ = token_offset_ = token_end;
+  at_closing_bracket_ = false;
+  return frames_.back().frame->on_key(*this, key);
+}
+
+bool JsonReader::end(std::size_t token_end) {
+  previous_end_ = token_end;
+  if (skip_depth_ > 0) {
+    --skip_depth_;
+    return true;
+  }
+  token_end_ = token_offset_ = token_end;
+  at_closing_bracket_ = true;
+  const bool ok = frames_.back().frame->on_end(*this);
+  frames_.pop_back();
+  return ok;
+}
+
+bool JsonReader::syntax_error(std::string message, std::size_t offset) {
+  message_ = std::move(message);
+  error_offset_ = offset;
+  return false;
+}
+
+std::size_t JsonReader::skip_whitespace(std::size_t offset) const {
+  while (offset < text_.size() && is_json_whitespace(text_[offset])) ++offset;
+  return offset;
+}
+
+std::size_t JsonReader::member_end() const {
+  if (at_closing_bracket_ || frames_.empty()) return token_end_;
+  const bool in_array = frames_.back().is_array;
+  const std::size_t next = skip_whitespace(token_end_);
+  if (next == text_.size()) return next;
+  if (text_[next] == (in_array ? ']' : '}')) return next + 1;
+  if (in_array && text_[next] == ',') return skip_whitespace(next + 1);
+  return next;
+}
+
+Error JsonReader::error() const { return Error{with_position(message_, text_, error_offset_)}; }
+
+std::optional<Error> read_json(std::string_view text, ValueSlot& top) {
+  JsonReader reader(text, top);
+  // The parser would skip a byte order mark; JSON text has none.
+  if (text.starts_with("\xEF\xBB\xBF")) {
+    reader.syntax_error("expected value", 1);
+    return reader.error();
+  }
+  ReadProgress progress{text.data()};
+  SaxEvents events(reader, progress);
+  const TrackingIterator first(text.data(), &progress), last(text.data() + text.size(), &progress);
+  // Not strict: what follows the value is checked here, with its own wording.
+  if (!nlohmann::json::sax_parse(first, last, &events, nlohmann::json::input_format_t::json, false)) {
+    return reader.error();
+  }
+  ensure(reader.frames_.empty(), "JsonReader: the value ended inside a container");
+  for (std::size_t i = progress.consumed; i < text.size(); ++i) {
+    if (!is_json_whitespace(text[i])) {
+      reader.syntax_error("trailing characters", i + 1);
+      return reader.error();
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace korvo::transaction

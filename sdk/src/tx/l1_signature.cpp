@@ -1,0 +1,36 @@
+#include "tx/l1_signature.h"
+
+#include "curve/jubjub_params.h"
+#include "encoding/hex.h"
+#include "encoding/u256.h"
+#include "support/secret.h"
+#include "tx/convert.h"
+#include "tx/private_key.h"
+#include "tx/tx_signature.h"
+
+namespace korvo::tx {
+
+// The key is read before the message, unlike in `sign`.
+Result<L1Signature> l1_sign(std::string_view msg, std::string_view private_key) {
+  const std::string_view msg_digits = encoding::strip_hex_prefixes(msg);
+  auto sk = private_key_from_string(private_key);
+  if (!sk) return sk.error();
+  auto message = encoding::U256::from_str(msg_digits);
+  if (!message) {
+    wipe(sk.value());
+    return message.error();
+  }
+  const auto bytes = message.value().to_little_endian();
+  const TxSignature signed_message = TxSignature::sign_msg(sk.value(), bytes);
+  // The shared parameters equal a freshly built set, so they serve here too.
+  const auto public_key = curve::jubjub_params().mul_generator_ct(kSigningGenerator, sk.value());
+  wipe(sk.value());
+
+  const curve::Fr public_x = public_key.into_xy().first;
+  const auto [r_x, r_y] = signed_message.signature.r.into_xy();
+  return L1Signature{"0x" + FeConvert::to_hex(r_x), "0x" + FeConvert::to_hex(r_y),
+                     "0x" + FeConvert::to_hex(signed_message.signature.s),
+                     signed_message.packed_public_key.to_hex(), "0x" + FeConvert::to_hex(public_x)};
+}
+
+}  // namespace korvo::tx

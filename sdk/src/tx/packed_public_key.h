@@ -1,0 +1,26 @@
+#pragma once
+// Packed public keys: the 32-byte point compression read as a little-endian
+// integer (affine y in bits 0-254, the parity of affine x in bit 255).
+
+#include "curve/fs.h"
+#include "encoding/u256.h"
+#include "tx/baby_jubjub_point.h"
+
+namespace korvo::tx {
+
+struct PackedPublicKey {
+  encoding::U256 value;
+};
+
+// Affine coordinates of the key. A non-zero value below 2^160 is taken as
+// (0, value) without decompression or curve check; anything else must
+// decompress (an internal failure otherwise).
+BabyJubjubPoint to_baby_jubjub_point(const PackedPublicKey& key);
+
+// Whether to_baby_jubjub_point takes the key as (0, value) unchecked.
+bool skips_decompression(const PackedPublicKey& key);
+
+// The packed form of sk * G, G the signing generator, computed in constant time.
+encoding::U256 public_key_from_private(const curve::Fs& sk);
+
+}  // namespace korvo::tx

@@ -1,0 +1,25 @@
+#include "tx/signature_json.h"
+
+#include "encoding/json_writer.h"
+#include "tx/packed_signature.h"
+#include "tx/point_convert.h"
+
+namespace korvo::tx {
+
+std::string to_json(const JubjubSignature& signature) {
+  // R travels packed, exactly as a public key does.
+  const auto packed_r = le_to_u256(point_from_xy(signature.r.x, signature.r.y).to_bytes());
+  return encoding::JsonObjectWriter().member("r", packed_r.to_hex()).member("s", signature.s.to_hex()).finish();
+}
+
+std::string to_json(const L1Signature& signature) {
+  return encoding::JsonObjectWriter()
+      .member("x", signature.x)
+      .member("y", signature.y)
+      .member("s", signature.s)
+      .member("pk_x", signature.pk_x)
+      .member("pk_y", signature.pk_y)
+      .finish();
+}
+
+}  // namespace korvo::tx
