@@ -65,16 +65,25 @@ int main() {
     const auto p = base.mul_var(k, params);
     k[0] ^= p.x().into_repr()[0] & 1;
   }) / 1e3;
-  const double order_check_us = median_ns(51, 10, [&] { sink = base.mul_var(Fs::char_(), params).x().into_repr()[0]; }) / 1e3;
+  const double order_check_us =
+      median_ns(51, 10, [&] { sink = base.mul_var(Fs::char_(), params).x().into_repr()[0]; }) / 1e3;
+
+  Point<Unknown> walker = base;
+  const double double_ns = median_ns(51, 1000, [&] { walker = walker.doubled(); });
+  const double add_ns = median_ns(51, 1000, [&] { walker = walker.add(base, params); });
+  sink = walker.x().into_repr()[0];
 
   const std::array<std::uint8_t, 32> packed = g.doubled().to_bytes();
-  const double read_us = median_ns(51, 50, [&] { sink = Point<Unknown>::read(packed, params).value().x().into_repr()[0]; }) / 1e3;
+  const double read_us =
+      median_ns(51, 50, [&] { sink = Point<Unknown>::read(packed, params).value().x().into_repr()[0]; }) / 1e3;
   const double write_us = median_ns(51, 50, [&] { sink = base.to_bytes()[0]; }) / 1e3;
   const double inverse_us = median_ns(51, 50, [&] { sink = y.inverse()->into_repr()[0]; }) / 1e3;
 
   std::printf("Fr multiplication:            %8.2f ns\n", fr_mul_ns);
   std::printf("Fr squaring:                  %8.2f ns\n", fr_square_ns);
   std::printf("Fs multiplication:            %8.2f ns\n", fs_mul_ns);
+  std::printf("point doubling:               %8.2f ns\n", double_ns);
+  std::printf("point addition:               %8.2f ns\n", add_ns);
   std::printf("fixed-base multiplication:    %8.2f us\n", fixed_us);
   std::printf("variable-base multiplication: %8.2f us\n", variable_us);
   std::printf("order check (times s):        %8.2f us\n", order_check_us);

@@ -5,33 +5,18 @@ make sure the reference itself is right before anyone trusts those values.
 """
 
 import json
-import os
-import pathlib
 
 import pytest
 
 import reference_poseidon as ref
+from conftest import load_cases
 
-VECTORS = pathlib.Path(os.environ.get(
-    "KORVO_VECTORS_DIR",
-    pathlib.Path(__file__).resolve().parents[2].parent / "shared" / "vectors"))
 ORACLE_KEYS = ("signer_key", "external_price", "timestamp", "signed_asset_id")
+ORACLE_CASES = [case for case in load_cases("cases.jsonl")
+                if case["fn"] == "hash_signed_oracle_price" and case["ok"] is not None]
 
 
-def oracle_cases():
-    path = VECTORS / "cases.jsonl"
-    if not path.exists():
-        return []
-    cases = []
-    for line in path.read_text().splitlines():
-        case = json.loads(line)
-        if case["fn"] == "hash_signed_oracle_price" and case["ok"] is not None:
-            cases.append(case)
-    return cases
-
-
-@pytest.mark.skipif(not oracle_cases(), reason="known-answer cases not present")
-@pytest.mark.parametrize("case", oracle_cases(), ids=lambda c: c["tag"])
+@pytest.mark.parametrize("case", ORACLE_CASES, ids=lambda c: c["tag"])
 def test_oracle_price_hash_matches_known_answers(case):
     record = json.loads(case["args"][0])
     if isinstance(record, list):

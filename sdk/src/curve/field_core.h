@@ -12,12 +12,12 @@
 #include <x86intrin.h>
 #endif
 
+#include "curve/limbs.h"
+#include "curve/modular_add_x86.h"
 #include "curve/montgomery_adx.h"
 #include "support/result.h"
 
 namespace korvo::curve {
-
-using Limbs = std::array<std::uint64_t, 4>;
 
 // "0x" and the four limbs from the most significant down, 16 lower-case digits each.
 std::string repr_to_hex(const Limbs& repr);
@@ -106,6 +106,9 @@ struct FieldCore {
 
   // For a below twice the modulus: a mod MODULUS.
   [[gnu::always_inline]] static constexpr Limbs reduce_once(const Limbs& a) {
+#if defined(__x86_64__)
+    if (!std::is_constant_evaluated()) return reduce_once_x86(a, P::MODULUS);
+#endif
     Limbs diff{};
     std::uint64_t borrow = 0;
     for (int i = 0; i < 4; ++i) diff[i] = detail::sub_borrow(a[i], P::MODULUS[i], borrow);
@@ -113,6 +116,9 @@ struct FieldCore {
   }
 
   [[gnu::always_inline]] static constexpr Limbs add(const Limbs& a, const Limbs& b) {
+#if defined(__x86_64__)
+    if (!std::is_constant_evaluated()) return add_x86(a, b, P::MODULUS);
+#endif
     Limbs sum{};
     std::uint64_t carry = 0;
     for (int i = 0; i < 4; ++i) sum[i] = detail::add_carry(a[i], b[i], carry);
@@ -120,6 +126,9 @@ struct FieldCore {
   }
 
   [[gnu::always_inline]] static constexpr Limbs sub(const Limbs& a, const Limbs& b) {
+#if defined(__x86_64__)
+    if (!std::is_constant_evaluated()) return sub_x86(a, b, P::MODULUS);
+#endif
     Limbs diff{};
     std::uint64_t borrow = 0;
     for (int i = 0; i < 4; ++i) diff[i] = detail::sub_borrow(a[i], b[i], borrow);
@@ -130,6 +139,9 @@ struct FieldCore {
   }
 
   [[gnu::always_inline]] static constexpr Limbs neg(const Limbs& a) {
+#if defined(__x86_64__)
+    if (!std::is_constant_evaluated()) return neg_x86(a, P::MODULUS);
+#endif
     Limbs diff{};
     std::uint64_t borrow = 0;
     for (int i = 0; i < 4; ++i) diff[i] = detail::sub_borrow(P::MODULUS[i], a[i], borrow);
@@ -143,7 +155,7 @@ struct FieldCore {
   // the stored form rely on.
   [[gnu::always_inline]] static constexpr Limbs mul(const Limbs& a, const Limbs& b) {
 #if defined(__x86_64__)
-    if (!std::is_constant_evaluated() && kCpuHasAdx) {
+    if (!std::is_constant_evaluated() && __builtin_expect(kCpuHasAdx, 1)) {
       return reduce_once(montgomery_mul_adx(a, b, P::MODULUS, P::INV));
     }
 #endif
@@ -151,17 +163,17 @@ struct FieldCore {
   }
 
   [[gnu::always_inline]] static constexpr Limbs square(const Limbs& a) {
-#if defined(__x86_64__)
-    if (!std::is_constant_evaluated() && kCpuHasAdx) {
+#if defined(__x86_64__) && defined(KORVO_HAS_SQUARE_ADX)
+    if (!std::is_constant_evaluated() && __builtin_expect(kCpuHasAdx, 1)) {
       return reduce_once(montgomery_square_adx(a, P::MODULUS, P::INV));
     }
 #endif
-    return mul_portable(a, a);
+    return mul(a, a);
   }
 
   // Operand-scanning CIOS; the top limb's spare bits make the carry out of
-  // each row unnecessary.
-  static constexpr Limbs mul_portable(const Limbs& a, const Limbs& b) {
+  // each row unnecessary. Kept out of line: at run time it is the rare path.
+  [[gnu::noinline]] static constexpr Limbs mul_portable(const Limbs& a, const Limbs& b) {
     using detail::u128;
     Limbs t{};
     for (int i = 0; i < 4; ++i) {
@@ -210,9 +222,16 @@ class PrimeField {
   }
   constexpr Repr into_repr() const { return Core::from_montgomery(limbs_); }
 
-  [[gnu::always_inline]] constexpr Derived operator+(const Derived& o) const { return from_stored(Core::add(limbs_, o.limbs_)); }
-  [[gnu::always_inline]] constexpr Derived operator-(const Derived& o) const { return from_stored(Core::sub(limbs_, o.limbs_)); }
-  [[gnu::always_inline]] constexpr Derived operator*(const Derived& o) const { return from_stored(Core::mul(limbs_, o.limbs_)); }
+  // Inlined everywhere: a call per field operation costs as much as the operation.
+  [[gnu::always_inline]] constexpr Derived operator+(const Derived& o) const {
+    return from_stored(Core::add(limbs_, o.limbs_));
+  }
+  [[gnu::always_inline]] constexpr Derived operator-(const Derived& o) const {
+    return from_stored(Core::sub(limbs_, o.limbs_));
+  }
+  [[gnu::always_inline]] constexpr Derived operator*(const Derived& o) const {
+    return from_stored(Core::mul(limbs_, o.limbs_));
+  }
   [[gnu::always_inline]] constexpr Derived operator-() const { return from_stored(Core::neg(limbs_)); }
   constexpr Derived& operator+=(const Derived& o) { return self() = self() + o; }
   constexpr Derived& operator-=(const Derived& o) { return self() = self() - o; }

@@ -26,7 +26,8 @@ void conditional_assign(AffineNiels& target, const AffineNiels& source, std::uin
 // digit * 16^w * G from row w, reading every entry of the row.
 AffineNiels select(const Row& row, std::int8_t digit) {
   const std::uint64_t negative = static_cast<std::uint8_t>(digit) >> 7;
-  const std::uint64_t magnitude = (static_cast<std::uint64_t>(static_cast<std::int64_t>(digit)) ^ (0 - negative)) + negative;
+  const std::uint64_t widened = static_cast<std::uint64_t>(static_cast<std::int64_t>(digit));
+  const std::uint64_t magnitude = (widened ^ (0 - negative)) + negative;
   AffineNiels out;
   for (std::size_t j = 0; j < kEntries; ++j) conditional_assign(out, row[j], equal_mask(magnitude, j + 1));
   const AffineNiels negated{out.y_minus_x, out.y_plus_x, -out.xy2d};

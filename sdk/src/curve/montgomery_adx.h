@@ -1,23 +1,31 @@
 #pragma once
-// Montgomery product with the BMI2/ADX instructions (mulx, adcx, adox): two
-// independent carry chains per row. Straight-line code, so its timing does not
-// depend on the operands. Used only when the processor reports both features.
+// Montgomery product and square with the BMI2/ADX instructions (mulx, adcx,
+// adox): two independent carry chains per row. Straight-line code, so the
+// timing does not depend on the operands. Used only when the processor
+// reports both features.
 
-#include <array>
 #include <cstdint>
+
+#include "curve/limbs.h"
+
+#if defined(__x86_64__)
+#include <cpuid.h>
+#endif
 
 namespace korvo::curve {
 
 #if defined(__x86_64__)
 
+// CPUID leaf 7: BMI2 is bit 8 and ADX bit 19 of EBX.
 inline const bool kCpuHasAdx = [] {
-  __builtin_cpu_init();
-  return __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("adx");
+  unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
+  if (!__get_cpuid_count(7, 0, &eax, &ebx, &ecx, &edx)) return false;
+  return (ebx >> 8 & 1) != 0 && (ebx >> 19 & 1) != 0;
 }();
 
 // One row: t[0..4] += rdx * src[0..3]; rax is zeroed, which also clears CF and OF.
-#define KORVO_ADX_ROW(src, T0, T1, T2, T3, T4)                                   \
-  "xorl %%eax, %%eax\n\t"                                                        \
+#define KORVO_ADX_ROW(src, T0, T1, T2, T3, T4)                                        \
+  "xorl %%eax, %%eax\n\t"                                                             \
   "mulxq 0(" src "), %[lo], %[hi]\n\tadcxq %[lo], " T0 "\n\tadoxq %[hi], " T1 "\n\t"  \
   "mulxq 8(" src "), %[lo], %[hi]\n\tadcxq %[lo], " T1 "\n\tadoxq %[hi], " T2 "\n\t"  \
   "mulxq 16(" src "), %[lo], %[hi]\n\tadcxq %[lo], " T2 "\n\tadoxq %[hi], " T3 "\n\t" \
@@ -26,31 +34,43 @@ inline const bool kCpuHasAdx = [] {
 
 // One CIOS step for limb `offset` of b: add a*b[i], then m*q with
 // m = t0*INV, which clears t0; the next step uses the registers rotated by one.
-#define KORVO_ADX_STEP(offset, T0, T1, T2, T3, T4)                     \
+#define KORVO_ADX_STEP(offset, T0, T1, T2, T3, T4)                             \
   "movq " offset "(%[b]), %%rdx\n\t" KORVO_ADX_ROW("%[a]", T0, T1, T2, T3, T4) \
   "movq " T0 ", %%rdx\n\timulq %[inv], %%rdx\n\t" KORVO_ADX_ROW("%[q]", T0, T1, T2, T3, T4)
 
+// The first step starts from t = 0, so a*b[0] needs no accumulation.
+#define KORVO_ADX_FIRST_STEP                                                \
+  "movq 0(%[b]), %%rdx\n\t"                                                 \
+  "mulxq 0(%[a]), %[t0], %[t1]\n\t"                                         \
+  "mulxq 8(%[a]), %[lo], %[t2]\n\taddq %[lo], %[t1]\n\t"                    \
+  "mulxq 16(%[a]), %[lo], %[t3]\n\tadcq %[lo], %[t2]\n\t"                   \
+  "mulxq 24(%[a]), %[lo], %[t4]\n\tadcq %[lo], %[t3]\n\tadcq $0, %[t4]\n\t" \
+  "movq %[t0], %%rdx\n\timulq %[inv], %%rdx\n\t" KORVO_ADX_ROW("%[q]", "%[t0]", "%[t1]", "%[t2]", "%[t3]", "%[t4]")
+
 // a*b*2^-256 mod q, below 2q; same operand bounds as the portable product.
-[[gnu::always_inline]] inline std::array<std::uint64_t, 4> montgomery_mul_adx(const std::array<std::uint64_t, 4>& a,
-                                                        const std::array<std::uint64_t, 4>& b,
-                                                        const std::array<std::uint64_t, 4>& q,
-                                                        std::uint64_t inv) {
-  std::uint64_t t0 = 0, t1 = 0, t2 = 0, t3 = 0, t4 = 0, lo, hi, rax, rdx;
-  asm(KORVO_ADX_STEP("0", "%[t0]", "%[t1]", "%[t2]", "%[t3]", "%[t4]")
+[[gnu::always_inline]] inline Limbs montgomery_mul_adx(const Limbs& a, const Limbs& b, const Limbs& q,
+                                                       std::uint64_t inv) {
+  std::uint64_t t0, t1, t2, t3, t4, lo, hi, rax, rdx;
+  asm(KORVO_ADX_FIRST_STEP
           KORVO_ADX_STEP("8", "%[t1]", "%[t2]", "%[t3]", "%[t4]", "%[t0]")
               KORVO_ADX_STEP("16", "%[t2]", "%[t3]", "%[t4]", "%[t0]", "%[t1]")
                   KORVO_ADX_STEP("24", "%[t3]", "%[t4]", "%[t0]", "%[t1]", "%[t2]")
-      : [t0] "+&r"(t0), [t1] "+&r"(t1), [t2] "+&r"(t2), [t3] "+&r"(t3), [t4] "+&r"(t4),
+      : [t0] "=&r"(t0), [t1] "=&r"(t1), [t2] "=&r"(t2), [t3] "=&r"(t3), [t4] "=&r"(t4),
         [lo] "=&r"(lo), [hi] "=&r"(hi), "=&a"(rax), "=&d"(rdx)
       : [a] "r"(a.data()), [b] "r"(b.data()), [q] "r"(q.data()), [inv] "r"(inv), "m"(a), "m"(b), "m"(q)
       : "cc");
   return {t4, t0, t1, t2};
 }
 
+// The square needs thirteen registers, more than clang's allocator finds
+// around it; clang builds square with the product instead.
+#if !defined(__clang__)
+#define KORVO_HAS_SQUARE_ADX
+
 // One reduction step of a 512-bit square: t += m*q with m = t0*INV, which
 // clears t0 (q and INV read from memory operands).
-#define KORVO_ADX_REDUCE(T0, T1, T2, T3, T4)                                      \
-  "movq " T0 ", %%rdx\n\timulq %[inv], %%rdx\n\txorl %%eax, %%eax\n\t"           \
+#define KORVO_ADX_REDUCE(T0, T1, T2, T3, T4)                                    \
+  "movq " T0 ", %%rdx\n\timulq %[inv], %%rdx\n\txorl %%eax, %%eax\n\t"          \
   "mulxq %[q0], %[lo], %[hi]\n\tadcxq %[lo], " T0 "\n\tadoxq %[hi], " T1 "\n\t" \
   "mulxq %[q1], %[lo], %[hi]\n\tadcxq %[lo], " T1 "\n\tadoxq %[hi], " T2 "\n\t" \
   "mulxq %[q2], %[lo], %[hi]\n\tadcxq %[lo], " T2 "\n\tadoxq %[hi], " T3 "\n\t" \
@@ -61,8 +81,7 @@ inline const bool kCpuHasAdx = [] {
 // products (six cross products doubled, four diagonal ones); the Montgomery
 // reduction of its low half is added to its high half:
 // (T + m*q)/2^256 = high + (low + m*q)/2^256, the latter at most q.
-[[gnu::always_inline]] inline std::array<std::uint64_t, 4> montgomery_square_adx(
-    const std::array<std::uint64_t, 4>& a, const std::array<std::uint64_t, 4>& q, std::uint64_t inv) {
+[[gnu::always_inline]] inline Limbs montgomery_square_adx(const Limbs& a, const Limbs& q, std::uint64_t inv) {
   std::uint64_t r0, r1, r2, r3, r4, r5, r6, r7, z, lo, hi, rax, rdx;
   asm(
       // Cross products a0*(a1, a2, a3) at limbs 1..4.
@@ -135,7 +154,9 @@ inline const bool kCpuHasAdx = [] {
 }
 
 #undef KORVO_ADX_REDUCE
+#endif
 #undef KORVO_ADX_STEP
+#undef KORVO_ADX_FIRST_STEP
 #undef KORVO_ADX_ROW
 
 #endif

@@ -5,9 +5,6 @@
 namespace korvo::curve {
 namespace {
 
-constexpr Limbs kFrModulusMinusTwo{0x43e1f593efffffff, 0x2833e84879b97091, 0xb85045b68181585d,
-                                   0x30644e72e131a029};
-
 // Width-5 non-adjacent form: digits odd in [-15, 15] or zero, at most one
 // non-zero digit in any five consecutive positions. k may need a digit past bit 255.
 struct Naf {
@@ -77,7 +74,7 @@ Result<Point<Subgroup>> Point<Subgroup>::read(std::span<const std::uint8_t> byte
 
 template <class Subgroup>
 std::pair<Fr, Fr> Point<Subgroup>::into_xy() const {
-  const Fr z_inverse = z_.pow(kFrModulusMinusTwo);
+  const Fr z_inverse = z_.invert().value;
   return {x_ * z_inverse, y_ * z_inverse};
 }
 

@@ -100,7 +100,7 @@ class Point {
     return Point<PrimeOrder>(p.x_, p.y_, p.t_, p.z_);
   }
 
-  // k*P for a 256-bit k, by signed sliding windows. Equal to double-and-add
+  // k*P for a 256-bit k, by a width-5 non-adjacent form. Equal to double-and-add
   // for every point (the addition law is complete), but the running time
   // depends on k: public scalars only.
   Point mul_var(const FsRepr& k, const JubjubParams& params) const;
@@ -121,13 +121,13 @@ class Point {
 
   constexpr Point(const Fr& x, const Fr& y, const Fr& t, const Fr& z) : x_(x), y_(y), t_(t), z_(z) {}
 
-  // Completed coordinates ((E, G), (H, F)) into extended ones.
-  static Point from_efgh(const Fr& e, const Fr& f, const Fr& g, const Fr& h) {
+  // The last step shared by addition and doubling.
+  [[gnu::always_inline]] static Point from_efgh(const Fr& e, const Fr& f, const Fr& g, const Fr& h) {
     return Point(e * f, g * h, e * h, f * g);
   }
 
-  // Doubling that skips t: only valid as input to another doubling_without_t
-  // or to `doubled`, neither of which reads t.
+  // Doubling that leaves t unset: the result may only be doubled again
+  // (neither doubling reads t).
   Point doubled_without_t() const {
     const Fr a = x_.square();
     const Fr b = y_.square();
