@@ -63,8 +63,9 @@ inline const bool kCpuHasAdx = [] {
 }
 
 // The square needs thirteen registers, more than clang's allocator finds
-// around it; clang builds square with the product instead.
-#if !defined(__clang__)
+// around it, and more than are left when a sanitizer or an unoptimised build
+// claims some; those builds square with the product instead.
+#if !defined(__clang__) && defined(__OPTIMIZE__) && !defined(__SANITIZE_ADDRESS__)
 #define KORVO_HAS_SQUARE_ADX
 
 // One reduction step of a 512-bit square: t += m*q with m = t0*INV, which

@@ -37,11 +37,6 @@ class TrackingIterator {
     progress_->consumed = static_cast<std::size_t>(position_ - progress_->begin);
     return *this;
   }
-  TrackingIterator operator++(int) {
-    TrackingIterator before = *this;
-    ++*this;
-    return before;
-  }
   bool operator==(const TrackingIterator& other) const {
     const bool equal = position_ == other.position_;
     if (equal) progress_->reached_end = true;

@@ -1,6 +1,8 @@
 // GCC 12 with the sanitizers reports std::function members inside <regex> as
 // maybe uninitialized, a false positive in the library.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 
 #include <gtest/gtest.h>
 

@@ -60,15 +60,6 @@ TEST(WithdrawalHash, WideNonceCarriesIntoThePositionSlot) {
   EXPECT_EQ(message_hash(wide), message_hash(carried));
 }
 
-TEST(TransferHash, Layout) {
-  hash::zkw::Poseidon hasher;
-  hasher.update_single(U256::from_u64(6));
-  hasher.update_single(std::uint64_t{0});
-  hasher.update_single(word("0000000000000000000000030000000000000004000000000000000300000001"));
-  hasher.update_single(word("0008000000000000000a00000000000000000000000400000000000000000000"));
-  EXPECT_EQ(message_hash(read_ok<Transfer>(kTransfer)), hasher.finalize());
-}
-
 TEST(TransferHash, ConditionIsAbsorbedAndSwitchesTheTag) {
   hash::zkw::Poseidon hasher;
   hasher.update_single(U256::from_u64(6));
@@ -91,17 +82,6 @@ TEST(TransferHash, KeysAreNotHashedAndWideNonceCarries) {
   auto carried = transfer;
   carried.base.nonce = kMax32;
   EXPECT_EQ(transfer_hash_internal(wide, 3, 0, 0, 0), transfer_hash_internal(carried, 3 + kMax32, 0, 0, 0));
-}
-
-TEST(LimitOrderHash, Layout) {
-  hash::zkw::Poseidon hasher;
-  hasher.update_single(U256::from_u64(0x22));  // sold: collateral, since buying synthetic
-  hasher.update_single(U256::from_u64(0x11));
-  hasher.update_single(U256::from_u64(0x22));
-  hasher.update_single(word("000000000000000000000014000000000000000a000000000000000300000001"));
-  hasher.update_single(word("0006000000000000000e000000000000000e000000000000000e000000040000"));
-  const auto order = read_ok<LimitOrderRequest>(kOrder);
-  EXPECT_EQ(message_hash(order), hasher.finalize());
 }
 
 TEST(LimitOrderHash, BuyingFlagExchangesSoldAndBought) {
