@@ -2,35 +2,20 @@
 // variable-base point multiplication, decompression, compression, and the
 // one-time build of the curve parameters with the fixed-base table.
 
-#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
-#include <vector>
 
 #include "curve/fr.h"
 #include "curve/fs.h"
 #include "curve/jubjub_params.h"
+#include "median.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-volatile std::uint64_t sink;
-
-// Median over `rounds` of the time per call of `batch` calls, in nanoseconds.
-template <class F>
-double median_ns(int rounds, int batch, F&& body) {
-  std::vector<double> samples;
-  for (int r = 0; r < rounds; ++r) {
-    const auto start = Clock::now();
-    for (int i = 0; i < batch; ++i) body();
-    const std::chrono::duration<double, std::nano> elapsed = Clock::now() - start;
-    samples.push_back(elapsed.count() / batch);
-  }
-  std::nth_element(samples.begin(), samples.begin() + rounds / 2, samples.end());
-  return samples[rounds / 2];
-}
+using korvo::bench::median_ns;
+using korvo::bench::sink;
 
 }  // namespace
 

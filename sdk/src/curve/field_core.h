@@ -213,6 +213,9 @@ class PrimeField {
     return from_stored(Core::to_montgomery(Limbs{v, 0, 0, 0}));
   }
 
+  // True exactly for the integers below the modulus; branch-free.
+  static constexpr bool in_field(const Repr& repr) { return detail::less_than(repr, P::MODULUS) != 0; }
+
   // Accepts exactly the integers below the modulus.
   static Result<Derived> from_repr(const Repr& repr) {
     if (!detail::less_than(repr, P::MODULUS)) {

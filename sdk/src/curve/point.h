@@ -85,12 +85,8 @@ class Point {
   }
 
   Point doubled() const {
-    const Fr a = x_.square();
-    const Fr b = y_.square();
-    const Fr c = z_.square().doubled();
-    const Fr e = (x_ + y_).square() - a - b;
-    const Fr g = b - a;
-    return from_efgh(e, g - c, g, -a - b);
+    const Completed d = doubling();
+    return from_efgh(d.e, d.f, d.g, d.h);
   }
 
   Point negate() const { return Point(-x_, y_, -t_, z_); }
@@ -126,16 +122,25 @@ class Point {
     return Point(e * f, g * h, e * h, f * g);
   }
 
-  // Doubling that leaves t unset: the result may only be doubled again
-  // (neither doubling reads t).
-  Point doubled_without_t() const {
+  // The doubling of this point in completed coordinates ((E, G), (H, F));
+  // it reads neither t nor d.
+  struct Completed {
+    Fr e, f, g, h;
+  };
+  [[gnu::always_inline]] Completed doubling() const {
     const Fr a = x_.square();
     const Fr b = y_.square();
     const Fr c = z_.square().doubled();
     const Fr e = (x_ + y_).square() - a - b;
     const Fr g = b - a;
-    const Fr f = g - c;
-    return Point(e * f, g * (-a - b), Fr::zero(), f * g);
+    return {e, g - c, g, -a - b};
+  }
+
+  // Doubling that leaves t unset: the result may only be doubled again
+  // (neither doubling reads t).
+  Point doubled_without_t() const {
+    const Completed d = doubling();
+    return Point(d.e * d.f, d.g * d.h, Fr::zero(), d.f * d.g);
   }
 
   Fr x_ = Fr::zero();

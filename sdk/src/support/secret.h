@@ -3,11 +3,12 @@
 // optimiser may not drop.
 
 #include <cstddef>
-#include <openssl/crypto.h>
+#include <string.h>
 
 namespace korvo {
 
-inline void wipe(void* data, std::size_t size) { OPENSSL_cleanse(data, size); }
+// explicit_bzero is a plain memset that the compiler must keep.
+inline void wipe(void* data, std::size_t size) { explicit_bzero(data, size); }
 
 template <class T>
 inline void wipe(T& value) {

@@ -12,15 +12,29 @@ std::string limbs_to_hex(const std::array<std::uint64_t, 4>& limbs) {
   return encoding::hex_lower(encoding::U256(limbs).to_big_endian());
 }
 
+// Big-endian bytes as limbs, least significant first.
+curve::FsRepr repr_of(std::span<const std::uint8_t, 32> bytes) {
+  curve::FsRepr repr{};
+  for (std::size_t i = 0; i < 32; ++i) repr[3 - i / 8] |= static_cast<std::uint64_t>(bytes[i]) << (8 * (7 - i % 8));
+  return repr;
+}
+
 }  // namespace
 
 Result<curve::Fs> FeConvert::from_bytes(std::span<const std::uint8_t> bytes) {
   if (bytes.size() != 32) return Error{ConversionError::incorrect_input_size(bytes.size(), 32).to_string()};
-  curve::FsRepr repr{};
-  for (std::size_t i = 0; i < 32; ++i) repr[3 - i / 8] |= static_cast<std::uint64_t>(bytes[i]) << (8 * (7 - i % 8));
+  curve::FsRepr repr = repr_of(bytes.first<32>());
   auto element = curve::Fs::from_repr(repr);
   wipe(repr);
   if (!element) return Error{ConversionError::prime_field_decoding(element.error().description).to_string()};
+  return element;
+}
+
+std::optional<curve::Fs> FeConvert::from_bytes_if_canonical(std::span<const std::uint8_t, 32> bytes) {
+  curve::FsRepr repr = repr_of(bytes);
+  std::optional<curve::Fs> element;
+  if (curve::Fs::in_field(repr)) element = curve::Fs::from_repr(repr).value();
+  wipe(repr);
   return element;
 }
 

@@ -2,6 +2,7 @@
 // FeConvert: byte and text forms of field elements.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -16,6 +17,10 @@ struct FeConvert {
   // Exactly 32 bytes, big-endian, strictly below the Fs modulus. The error
   // description is ConversionError::to_string().
   static Result<curve::Fs> from_bytes(std::span<const std::uint8_t> bytes);
+
+  // The same acceptance rule without an error text: for the candidate loops
+  // of seed and nonce derivation, which reject dozens of values per call.
+  static std::optional<curve::Fs> from_bytes_if_canonical(std::span<const std::uint8_t, 32> bytes);
 
   // Canonical value as 64 lower-case digits, no prefix.
   static std::string to_hex(const curve::Fs& value);

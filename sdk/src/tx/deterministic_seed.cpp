@@ -43,11 +43,11 @@ Seed Seed::deterministic_seed(const curve::Fs& sk, std::span<const std::uint8_t>
     HmacSha256 mac(k);
     Bytes32 candidate = mac.mac({v});
     // Candidates are never reduced: one at or above the modulus is dropped.
-    auto accepted = FeConvert::from_bytes(candidate);
+    auto accepted = FeConvert::from_bytes_if_canonical(candidate);
     wipe(candidate);
     if (accepted) {
-      const Seed seed{accepted.value()};
-      wipe(accepted.value());
+      const Seed seed{*accepted};
+      wipe(*accepted);
       wipe(k);
       wipe(v);
       return seed;

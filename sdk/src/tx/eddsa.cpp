@@ -1,7 +1,6 @@
 #include "tx/eddsa.h"
 
 #include <array>
-#include <type_traits>
 
 #include "support/failure.h"
 #include "support/secret.h"
@@ -33,25 +32,20 @@ Signature<curve::PrimeOrder> sign_raw_message(const curve::Fs& sk, std::span<con
   return {r, s};
 }
 
-template <class Subgroup>
-bool verify_for_raw_message(const curve::Point<Subgroup>& public_key, std::span<const std::uint8_t> msg,
-                            const Signature<Subgroup>& signature, std::size_t generator_index,
-                            const curve::AltJubjubBn256& params, std::size_t) {
-  const curve::Fs c = challenge(msg);
-  if constexpr (std::is_same_v<Subgroup, curve::Unknown>) {
-    if (!has_group_order(public_key, params)) return false;
-    if (!has_group_order(signature.r, params)) return false;
-  }
-  const auto gs = params.mul_generator_ct(generator_index, signature.s);
-  const auto p = public_key.mul_var(c.into_repr(), params).add(signature.r, params).add(gs.negate(), params);
-  return p == curve::Point<curve::Unknown>::zero();
+bool signature_equation_holds(const curve::Point<curve::Unknown>& a_times_c, const curve::Point<curve::Unknown>& r,
+                              const curve::Fs& s, std::size_t generator_index, const curve::AltJubjubBn256& params) {
+  const curve::Point<curve::Unknown> gs = params.mul_generator_ct(generator_index, s);
+  return a_times_c.add(r, params).add(gs.negate(), params) == curve::Point<curve::Unknown>::zero();
 }
 
-template bool verify_for_raw_message(const curve::Point<curve::Unknown>&, std::span<const std::uint8_t>,
-                                     const Signature<curve::Unknown>&, std::size_t, const curve::AltJubjubBn256&,
-                                     std::size_t);
-template bool verify_for_raw_message(const curve::Point<curve::PrimeOrder>&, std::span<const std::uint8_t>,
-                                     const Signature<curve::PrimeOrder>&, std::size_t,
-                                     const curve::AltJubjubBn256&, std::size_t);
+bool verify_for_raw_message(const curve::Point<curve::Unknown>& public_key, std::span<const std::uint8_t> msg,
+                            const Signature<curve::Unknown>& signature, std::size_t generator_index,
+                            const curve::AltJubjubBn256& params, std::size_t) {
+  const curve::Fs c = challenge(msg);
+  if (!has_group_order(public_key, params)) return false;
+  if (!has_group_order(signature.r, params)) return false;
+  return signature_equation_holds(public_key.mul_var(c.into_repr(), params), signature.r, signature.s,
+                                  generator_index, params);
+}
 
 }  // namespace korvo::tx

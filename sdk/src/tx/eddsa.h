@@ -32,19 +32,14 @@ Signature<curve::PrimeOrder> sign_raw_message(const curve::Fs& sk, std::span<con
                                               const Seed& seed, std::size_t generator_index,
                                               const curve::AltJubjubBn256& params, std::size_t max_message_size);
 
-// True when A and R have order s and A*c + R - G*S is the neutral point.
-// Points typed PrimeOrder are multiples of a generator, so their order check
-// cannot fail and is skipped. Variable time: every input is public.
-template <class Subgroup>
-bool verify_for_raw_message(const curve::Point<Subgroup>& public_key, std::span<const std::uint8_t> msg,
-                            const Signature<Subgroup>& signature, std::size_t generator_index,
-                            const curve::AltJubjubBn256& params, std::size_t max_message_size);
+// A*c + R - G*S is the neutral point, given A*c: the verification equation.
+bool signature_equation_holds(const curve::Point<curve::Unknown>& a_times_c, const curve::Point<curve::Unknown>& r,
+                              const curve::Fs& s, std::size_t generator_index, const curve::AltJubjubBn256& params);
 
-extern template bool verify_for_raw_message(const curve::Point<curve::Unknown>&, std::span<const std::uint8_t>,
-                                            const Signature<curve::Unknown>&, std::size_t,
-                                            const curve::AltJubjubBn256&, std::size_t);
-extern template bool verify_for_raw_message(const curve::Point<curve::PrimeOrder>&, std::span<const std::uint8_t>,
-                                            const Signature<curve::PrimeOrder>&, std::size_t,
-                                            const curve::AltJubjubBn256&, std::size_t);
+// True when A and R have order s and A*c + R - G*S is the neutral point.
+// Variable time: every input is public.
+bool verify_for_raw_message(const curve::Point<curve::Unknown>& public_key, std::span<const std::uint8_t> msg,
+                            const Signature<curve::Unknown>& signature, std::size_t generator_index,
+                            const curve::AltJubjubBn256& params, std::size_t max_message_size);
 
 }  // namespace korvo::tx

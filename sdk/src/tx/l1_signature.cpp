@@ -1,6 +1,6 @@
 #include "tx/l1_signature.h"
 
-#include "curve/jubjub_params.h"
+#include "curve/point.h"
 #include "encoding/hex.h"
 #include "encoding/u256.h"
 #include "support/secret.h"
@@ -22,15 +22,17 @@ Result<L1Signature> l1_sign(std::string_view msg, std::string_view private_key) 
   }
   const auto bytes = message.value().to_little_endian();
   const TxSignature signed_message = TxSignature::sign_msg(sk.value(), bytes);
-  // The shared parameters equal a freshly built set, so they serve here too.
-  const auto public_key = curve::jubjub_params().mul_generator_ct(kSigningGenerator, sk.value());
   wipe(sk.value());
 
-  const curve::Fr public_x = public_key.into_xy().first;
+  // A = G*sk comes from signing: with the shared parameters, equal to a
+  // freshly built set, it is the same point. One inversion gives both its
+  // packed form and its affine x.
+  const auto [public_x, public_y] = signed_message.public_key.into_xy();
+  const auto packed = encoding::U256::from_little_endian(curve::compress_affine(public_x, public_y));
   const auto [r_x, r_y] = signed_message.signature.r.into_xy();
   return L1Signature{"0x" + FeConvert::to_hex(r_x), "0x" + FeConvert::to_hex(r_y),
-                     "0x" + FeConvert::to_hex(signed_message.signature.s),
-                     signed_message.packed_public_key.to_hex(), "0x" + FeConvert::to_hex(public_x)};
+                     "0x" + FeConvert::to_hex(signed_message.signature.s), packed.to_hex(),
+                     "0x" + FeConvert::to_hex(public_x)};
 }
 
 }  // namespace korvo::tx

@@ -23,9 +23,9 @@ Result<std::string> private_key_from_seed(std::span<const std::uint8_t> seed) {
   sha256(seed, candidate);
   for (;;) {
     sha256(candidate, candidate);
-    auto key = FeConvert::from_bytes(candidate);
+    auto key = FeConvert::from_bytes_if_canonical(candidate);
     if (key) {
-      wipe(key.value());
+      wipe(*key);
       break;
     }
   }

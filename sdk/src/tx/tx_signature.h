@@ -16,7 +16,9 @@ inline constexpr std::size_t kSigningGenerator = curve::AltJubjubBn256::kSigning
 
 struct TxSignature {
   Signature<curve::PrimeOrder> signature;
-  encoding::U256 packed_public_key;
+  // A = G*sk, kept as a point: its compression (the packed public key) costs
+  // an inversion and is taken only where it is reported.
+  curve::Point<curve::PrimeOrder> public_key;
 
   static TxSignature sign_msg(const curve::Fs& sk, std::span<const std::uint8_t> msg);
 
@@ -24,9 +26,10 @@ struct TxSignature {
   JubjubSignature to_jubjub_signature() const;
 };
 
-// The packed key of sk, once the signature `signature` of `msg` has verified
-// under it; an internal failure otherwise (a fault while signing).
-encoding::U256 public_key_from_private_with_verify(const curve::Fs& sk, std::span<const std::uint8_t> msg,
-                                                   const Signature<curve::PrimeOrder>& signature);
+// The public key G*sk, once the fresh signature `signature` of `msg` has
+// verified under it; an internal failure otherwise (a fault while signing).
+curve::Point<curve::PrimeOrder> public_key_from_private_with_verify(const curve::Fs& sk,
+                                                                   std::span<const std::uint8_t> msg,
+                                                                   const Signature<curve::PrimeOrder>& signature);
 
 }  // namespace korvo::tx

@@ -63,6 +63,22 @@ TEST(Eddsa, OrderChecksRejectPointsOutsideTheSubgroup) {
   EXPECT_TRUE(verify(a, even, {even_signed.signature.r, even_signed.signature.s}));
 }
 
+// A fault while signing (here: a wrong S, or R of another nonce) must stop
+// the signature from leaving.
+TEST(Eddsa, FreshSignatureCheckCatchesFaults) {
+  const auto msg = message(77);
+  const auto good = TxSignature::sign_msg(key(), msg);
+  EXPECT_EQ(public_key_from_private_with_verify(key(), msg, good.signature), good.public_key);
+  EXPECT_EQ(good.public_key, params().mul_generator_ct(5, key()));
+  Signature<curve::PrimeOrder> wrong_s = good.signature;
+  wrong_s.s += curve::Fs::one();
+  EXPECT_THROW(public_key_from_private_with_verify(key(), msg, wrong_s), InternalFailure);
+  Signature<curve::PrimeOrder> wrong_r = good.signature;
+  wrong_r.r = params().mul_generator_ct(5, curve::Fs::from_u64(12345));
+  EXPECT_THROW(public_key_from_private_with_verify(key(), msg, wrong_r), InternalFailure);
+  EXPECT_THROW(public_key_from_private_with_verify(key(), message(78), good.signature), InternalFailure);
+}
+
 TEST(Eddsa, ChallengePadsShortAndCutsLongMessages) {
   const std::uint8_t short_msg[] = {5, 1};
   EXPECT_EQ(challenge(short_msg), curve::Fs::from_u64(0x105));
