@@ -6,7 +6,7 @@
 #include "curve/fr.h"
 #include "hash/hash2.h"
 #include "median.h"
-#include "poseidon/spec.h"
+#include "poseidon/permutation.h"
 
 int main() {
   using korvo::bench::median_ns;

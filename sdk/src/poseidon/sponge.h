@@ -2,7 +2,7 @@
 // The sponge: width 9, rate 8, one whole block per permutation. Copies share
 // the immutable Spec and carry only their own state.
 
-#include "poseidon/spec.h"
+#include "poseidon/permutation.h"
 
 namespace korvo::poseidon {
 

@@ -12,6 +12,8 @@ std::string limbs_to_hex(const std::array<std::uint64_t, 4>& limbs) {
   return encoding::hex_lower(encoding::U256(limbs).to_big_endian());
 }
 
+constexpr const char* kWithheldValue = "0x<withheld> is not an element of the field";
+
 // Big-endian bytes as limbs, least significant first.
 curve::FsRepr repr_of(std::span<const std::uint8_t, 32> bytes) {
   curve::FsRepr repr{};
@@ -26,7 +28,9 @@ Result<curve::Fs> FeConvert::from_bytes(std::span<const std::uint8_t> bytes) {
   curve::FsRepr repr = repr_of(bytes.first<32>());
   auto element = curve::Fs::from_repr(repr);
   wipe(repr);
-  if (!element) return Error{ConversionError::prime_field_decoding(element.error().description).to_string()};
+  // Every value converted here is a would-be private key, and the failure
+  // report may end up in a log: its digits are withheld.
+  if (!element) return Error{ConversionError::prime_field_decoding(kWithheldValue).to_string()};
   return element;
 }
 

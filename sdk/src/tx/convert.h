@@ -15,7 +15,8 @@ namespace korvo::tx {
 
 struct FeConvert {
   // Exactly 32 bytes, big-endian, strictly below the Fs modulus. The error
-  // description is ConversionError::to_string().
+  // description is ConversionError::to_string(); a value at or above the
+  // modulus is not written out in it.
   static Result<curve::Fs> from_bytes(std::span<const std::uint8_t> bytes);
 
   // The same acceptance rule without an error text: for the candidate loops

@@ -4,7 +4,7 @@
 
 #include "poseidon/fr_hex.h"
 #include "poseidon/parameters.h"
-#include "poseidon/spec.h"
+#include "poseidon/permutation.h"
 #include "support/failure.h"
 
 namespace korvo::poseidon {

@@ -45,10 +45,10 @@ TEST(PrivateKeyFromString, ErrorTexts) {
   EXPECT_EQ(key_error(kKey + "00"), "Incorrect input size. Actual: 33, expected: 32");
   EXPECT_EQ(key_error(kKey.substr(0, 63)), "Odd number of digits");
   EXPECT_EQ(key_error("zz"), "Invalid character 'z' at position 0");
-  EXPECT_EQ(key_error(kModulus),
-            "Cannot convert into prime field value: 0x" + kModulus + " is not an element of the field");
-  EXPECT_EQ(key_error(std::string(64, 'f')),
-            "Cannot convert into prime field value: 0x" + std::string(64, 'f') + " is not an element of the field");
+  // A rejected key is never echoed into the failure report.
+  const std::string not_in_field = "Cannot convert into prime field value: 0x<withheld> is not an element of the field";
+  EXPECT_EQ(key_error(kModulus), not_in_field);
+  EXPECT_EQ(key_error(std::string(64, 'f')), not_in_field);
 }
 
 TEST(PrivateKeyFromSeed, ShortSeedAndRoundTrip) {

@@ -1,4 +1,4 @@
-#include "poseidon/spec.h"
+#include "poseidon/permutation.h"
 
 #include "poseidon/lazy_dot.h"
 #include "poseidon/parameters.h"
