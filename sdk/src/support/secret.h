@@ -8,7 +8,9 @@
 namespace korvo {
 
 // explicit_bzero is a plain memset that the compiler must keep.
-inline void wipe(void* data, std::size_t size) { explicit_bzero(data, size); }
+inline void wipe(void* data, std::size_t size) {
+  if (size != 0) explicit_bzero(data, size);  // an empty buffer may have no address
+}
 
 template <class T>
 inline void wipe(T& value) {
