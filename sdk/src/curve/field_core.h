@@ -154,7 +154,7 @@ struct FieldCore {
   // 256-bit value (it is scanned limb by limb), which the conversions into
   // the stored form rely on.
   [[gnu::always_inline]] static constexpr Limbs mul(const Limbs& a, const Limbs& b) {
-#if defined(__x86_64__)
+#if defined(KORVO_HAS_MUL_ADX)
     if (!std::is_constant_evaluated() && __builtin_expect(kCpuHasAdx, 1)) {
       return reduce_once(montgomery_mul_adx(a, b, P::MODULUS, P::INV));
     }
@@ -163,7 +163,7 @@ struct FieldCore {
   }
 
   [[gnu::always_inline]] static constexpr Limbs square(const Limbs& a) {
-#if defined(__x86_64__) && defined(KORVO_HAS_SQUARE_ADX)
+#if defined(KORVO_HAS_SQUARE_ADX)
     if (!std::is_constant_evaluated() && __builtin_expect(kCpuHasAdx, 1)) {
       return reduce_once(montgomery_square_adx(a, P::MODULUS, P::INV));
     }

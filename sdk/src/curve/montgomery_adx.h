@@ -12,16 +12,32 @@
 #include <cpuid.h>
 #endif
 
+// The assembly needs more registers than are left when a sanitizer or an
+// unoptimised build claims some; those builds use the portable code.
+#if defined(__SANITIZE_ADDRESS__)
+#define KORVO_SANITIZED_BUILD
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define KORVO_SANITIZED_BUILD
+#endif
+#endif
+
+#if defined(__x86_64__) && defined(__OPTIMIZE__) && !defined(KORVO_SANITIZED_BUILD)
+#define KORVO_HAS_MUL_ADX
+#endif
+
 namespace korvo::curve {
 
 #if defined(__x86_64__)
-
 // CPUID leaf 7: BMI2 is bit 8 and ADX bit 19 of EBX.
 inline const bool kCpuHasAdx = [] {
   unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
   if (!__get_cpuid_count(7, 0, &eax, &ebx, &ecx, &edx)) return false;
   return (ebx >> 8 & 1) != 0 && (ebx >> 19 & 1) != 0;
 }();
+#endif
+
+#if defined(KORVO_HAS_MUL_ADX)
 
 // One row: t[0..4] += rdx * src[0..3]; rax is zeroed, which also clears CF and OF.
 #define KORVO_ADX_ROW(src, T0, T1, T2, T3, T4)                                        \
@@ -63,9 +79,8 @@ inline const bool kCpuHasAdx = [] {
 }
 
 // The square needs thirteen registers, more than clang's allocator finds
-// around it, and more than are left when a sanitizer or an unoptimised build
-// claims some; those builds square with the product instead.
-#if !defined(__clang__) && defined(__OPTIMIZE__) && !defined(__SANITIZE_ADDRESS__)
+// around it; clang builds square with the product instead.
+#if !defined(__clang__)
 #define KORVO_HAS_SQUARE_ADX
 
 // One reduction step of a 512-bit square: t += m*q with m = t0*INV, which
