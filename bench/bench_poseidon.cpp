@@ -15,8 +15,8 @@ int main() {
   using korvo::encoding::U256;
 
   const double build_ms = median_ns(11, 1, [] {
-    const korvo::poseidon::Spec spec = korvo::poseidon::Spec::create(8, 63);
-    sink = spec.constants().partial[0].into_repr()[0];
+    const korvo::poseidon::Spec params = korvo::poseidon::Spec::create(8, 63);
+    sink = params.constants().partial[0].into_repr()[0];
   }) / 1e6;
 
   Fr x = Fr::from_u64(3);
@@ -24,10 +24,10 @@ int main() {
   const double mul_ns = median_ns(101, 10000, [&] { x = x * y; });
   sink = x.into_repr()[0];
 
-  const korvo::poseidon::Spec spec = korvo::poseidon::Spec::create(8, 63);
+  const korvo::poseidon::Spec params = korvo::poseidon::Spec::create(8, 63);
   korvo::poseidon::State state;
   for (std::size_t k = 0; k < state.size(); ++k) state[k] = Fr::from_u64(k);
-  const double permute_us = median_ns(51, 200, [&] { spec.permute(state); }) / 1e3;
+  const double permute_us = median_ns(51, 200, [&] { params.permute(state); }) / 1e3;
   sink = state[0].into_repr()[0];
 
   U256 a = U256::from_u64(7);

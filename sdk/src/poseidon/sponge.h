@@ -9,13 +9,13 @@ namespace korvo::poseidon {
 class Poseidon {
  public:
   // Capacity element 2^64, rate elements zero.
-  explicit Poseidon(const Spec& spec);
+  explicit Poseidon(const Spec& params);
 
   // Adds the block to s[1..8], permutes and returns s[1].
   curve::Fr update_exact(const Block& block);
 
  private:
-  const Spec* spec_;
+  const Spec* params_;
   State state_;
 };
 

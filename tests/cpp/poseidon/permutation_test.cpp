@@ -54,7 +54,7 @@ TEST(PoseidonParameters, MatchReference) {
 
 void expect_optimised_equals_plain(unsigned full_rounds, unsigned partial_rounds, int samples) {
   const Parameters p = generate_parameters(full_rounds, partial_rounds);
-  const Spec spec = Spec::create(full_rounds, partial_rounds);
+  const Spec params = Spec::create(full_rounds, partial_rounds);
   std::mt19937_64 rng(full_rounds * 1000 + partial_rounds);
 
   State top;
@@ -67,7 +67,7 @@ void expect_optimised_equals_plain(unsigned full_rounds, unsigned partial_rounds
   }
   for (const State& s : states) {
     State fast = s;
-    spec.permute(fast);
+    params.permute(fast);
     ASSERT_EQ(fast, plain_permute(p, s, full_rounds, partial_rounds))
         << "r_f " << full_rounds << " r_p " << partial_rounds << " input " << fr_to_hex(s[0]);
   }
