@@ -1,10 +1,10 @@
 #include "tx/l1_signature.h"
 
-#include "curve/point.h"
 #include "encoding/hex.h"
 #include "encoding/u256.h"
 #include "support/secret.h"
 #include "tx/convert.h"
+#include "tx/packed_public_key.h"
 #include "tx/private_key.h"
 #include "tx/tx_signature.h"
 
@@ -27,12 +27,11 @@ Result<L1Signature> l1_sign(std::string_view msg, std::string_view private_key) 
   // A = G*sk comes from signing: with the shared parameters, equal to a
   // freshly built set, it is the same point. One inversion gives both its
   // packed form and its affine x.
-  const auto [public_x, public_y] = signed_message.public_key.into_xy();
-  const auto packed = encoding::U256::from_little_endian(curve::compress_affine(public_x, public_y));
+  const PublicKeyForms key = public_key_forms(signed_message.public_key);
   const auto [r_x, r_y] = signed_message.signature.r.into_xy();
   return L1Signature{"0x" + FeConvert::to_hex(r_x), "0x" + FeConvert::to_hex(r_y),
-                     "0x" + FeConvert::to_hex(signed_message.signature.s), packed.to_hex(),
-                     "0x" + FeConvert::to_hex(public_x)};
+                     "0x" + FeConvert::to_hex(signed_message.signature.s), key.packed.value.to_hex(),
+                     "0x" + FeConvert::to_hex(key.x)};
 }
 
 }  // namespace korvo::tx

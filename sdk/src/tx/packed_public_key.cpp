@@ -17,10 +17,9 @@ BabyJubjubPoint to_baby_jubjub_point(const PackedPublicKey& key) {
   return {fr_to_u256(x), fr_to_u256(y)};
 }
 
-encoding::U256 public_key_from_private(const curve::Fs& sk) {
-  const auto& params = curve::jubjub_params();
-  const auto point = params.mul_generator_ct(curve::AltJubjubBn256::kSigningGenerator, sk);
-  return encoding::U256::from_little_endian(point.to_bytes());
+PublicKeyForms public_key_forms(const curve::Point<curve::PrimeOrder>& point) {
+  const auto [x, y] = point.into_xy();
+  return {PackedPublicKey{encoding::U256::from_little_endian(curve::compress_affine(x, y))}, x};
 }
 
 }  // namespace korvo::tx

@@ -26,10 +26,9 @@ Result<KeyTextPair> private_key_to_pubkey_xy(std::string_view private_key) {
   const auto& params = curve::jubjub_params();
   const auto point = params.mul_generator_ct(curve::AltJubjubBn256::kSigningGenerator, sk);
   wipe(sk);
-  const auto [x, y] = point.into_xy();
-  const PackedPublicKey packed{encoding::U256::from_little_endian(curve::compress_affine(x, y))};
-  const encoding::U256 x_value = skips_decompression(packed) ? encoding::U256() : fr_to_u256(x);
-  return KeyTextPair{packed.value.to_hex(), x_value.to_hex()};
+  const PublicKeyForms key = public_key_forms(point);
+  const encoding::U256 x_value = skips_decompression(key.packed) ? encoding::U256() : fr_to_u256(key.x);
+  return KeyTextPair{key.packed.value.to_hex(), x_value.to_hex()};
 }
 
 Result<bool> is_on_curve(std::string_view x, std::string_view y) {

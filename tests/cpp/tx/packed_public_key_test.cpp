@@ -8,6 +8,7 @@
 #include <string>
 
 #include "curve/fr.h"
+#include "curve/jubjub_params.h"
 #include "support/failure.h"
 #include "tx/public_key_text.h"
 
@@ -23,6 +24,11 @@ const std::string kGx = "2ef3f9b423a2c8c74e9803958f6c320e854a1c1c06cd5cc8fd221dc
 std::string upper(std::string text) {
   for (auto& c : text) c = static_cast<char>(std::toupper(c));
   return text;
+}
+
+// The packed key of sk * G.
+U256 public_key_from_private(const curve::Fs& sk) {
+  return public_key_forms(curve::jubjub_params().mul_generator_ct(5, sk)).packed.value;
 }
 
 TEST(PackedPublicKey, FromPrivateKey) {
