@@ -66,6 +66,12 @@ class Fr : public PrimeField<Fr, FrParams> {
   static constexpr Fr from_raw(const FrRepr& limbs) {
     return from_stored(FieldCore<FrParams>::to_montgomery(limbs));
   }
+  // from_raw(limbs) * w in one product instead of two, given the factor
+  // scaled_for_raw(w): from_raw's own conversion is folded into it.
+  static constexpr Fr from_raw_times(const FrRepr& limbs, const Fr& scaled_factor) {
+    return from_stored(FieldCore<FrParams>::mul(scaled_factor.stored(), limbs));
+  }
+  static constexpr Fr scaled_for_raw(const Fr& w) { return w * from_stored(FrParams::R2); }
   // a^(r-2) with a branch-free conditional multiply; invalid exactly for zero.
   Checked<Fr> invert() const;
 };

@@ -78,13 +78,8 @@ inline const bool kCpuHasAdx = [] {
   return {t4, t0, t1, t2};
 }
 
-// The square needs thirteen registers, more than clang's allocator finds
-// around it; clang builds square with the product instead.
-#if !defined(__clang__)
-#define KORVO_HAS_SQUARE_ADX
-
-// One reduction step of a 512-bit square: t += m*q with m = t0*INV, which
-// clears t0 (q and INV read from memory operands).
+// One Montgomery reduction step: t += m*q with m = t0*INV, which clears t0
+// (q and INV read from memory operands).
 #define KORVO_ADX_REDUCE(T0, T1, T2, T3, T4)                                    \
   "movq " T0 ", %%rdx\n\timulq %[inv], %%rdx\n\txorl %%eax, %%eax\n\t"          \
   "mulxq %[q0], %[lo], %[hi]\n\tadcxq %[lo], " T0 "\n\tadoxq %[hi], " T1 "\n\t" \
@@ -92,6 +87,33 @@ inline const bool kCpuHasAdx = [] {
   "mulxq %[q2], %[lo], %[hi]\n\tadcxq %[lo], " T2 "\n\tadoxq %[hi], " T3 "\n\t" \
   "mulxq %[q3], %[lo], %[hi]\n\tadcxq %[lo], " T3 "\n\tadoxq %[hi], " T4 "\n\t" \
   "adcxq %%rax, " T4 "\n\t"
+
+// The Montgomery reduction of low + high * 2^256, not fully reduced:
+// high + (low + m*q)/2^256, where the second term is at most q. Returns the
+// low 256 bits; `carry` gets the bit above them.
+[[gnu::always_inline]] inline Limbs montgomery_reduce_adx(const Limbs& low, const Limbs& high, const Limbs& q,
+                                                          std::uint64_t inv, std::uint64_t& carry) {
+  std::uint64_t r0 = low[0], r1 = low[1], r2 = low[2], r3 = low[3], z, lo, hi, rax, rdx;
+  asm("xorl %k[z], %k[z]\n\t"
+      KORVO_ADX_REDUCE("%[r0]", "%[r1]", "%[r2]", "%[r3]", "%[z]")
+      KORVO_ADX_REDUCE("%[r1]", "%[r2]", "%[r3]", "%[z]", "%[r0]")
+      KORVO_ADX_REDUCE("%[r2]", "%[r3]", "%[z]", "%[r0]", "%[r1]")
+      KORVO_ADX_REDUCE("%[r3]", "%[z]", "%[r0]", "%[r1]", "%[r2]")
+      "addq %[h0], %[z]\n\tadcq %[h1], %[r0]\n\tadcq %[h2], %[r1]\n\tadcq %[h3], %[r2]\n\t"
+      "movl $0, %k[r3]\n\tadcq $0, %[r3]\n\t"
+      : [r0] "+&r"(r0), [r1] "+&r"(r1), [r2] "+&r"(r2), [r3] "+&r"(r3), [z] "=&r"(z), [lo] "=&r"(lo),
+        [hi] "=&r"(hi), "=&a"(rax), "=&d"(rdx)
+      : [h0] "m"(high[0]), [h1] "m"(high[1]), [h2] "m"(high[2]), [h3] "m"(high[3]), [q0] "m"(q[0]),
+        [q1] "m"(q[1]), [q2] "m"(q[2]), [q3] "m"(q[3]), [inv] "m"(inv)
+      : "cc");
+  carry = r3;
+  return {z, r0, r1, r2};
+}
+
+// The square needs thirteen registers, more than clang's allocator finds
+// around it; clang builds square with the product instead.
+#if !defined(__clang__)
+#define KORVO_HAS_SQUARE_ADX
 
 // a^2*2^-256 mod q, below 2q, for a below q. The 512-bit square needs ten
 // products (six cross products doubled, four diagonal ones); the Montgomery
@@ -169,8 +191,8 @@ inline const bool kCpuHasAdx = [] {
   return {z, r0, r1, r2};
 }
 
-#undef KORVO_ADX_REDUCE
 #endif
+#undef KORVO_ADX_REDUCE
 #undef KORVO_ADX_STEP
 #undef KORVO_ADX_FIRST_STEP
 #undef KORVO_ADX_ROW

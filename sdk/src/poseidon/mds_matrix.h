@@ -3,7 +3,6 @@
 
 #include <utility>
 
-#include "poseidon/lazy_dot.h"
 #include "poseidon/matrix.h"
 #include "poseidon/state.h"
 
@@ -13,12 +12,6 @@ namespace korvo::poseidon {
 struct SparseMDSMatrix {
   State row;
   Vector<kWidth - 1> column;
-
-  void apply(State& s) const {
-    const curve::Fr first = s[0];
-    s[0] = dot(row, s);
-    for (std::size_t i = 1; i < kWidth; ++i) s[i] += column[i - 1] * first;
-  }
 };
 
 class MDSMatrix {

@@ -3,6 +3,8 @@
 
 #include "poseidon/mds_matrices.h"
 #include "poseidon/optimized_constants.h"
+#include "poseidon/paired_matrix.h"
+#include "poseidon/partial_rounds.h"
 
 #include <utility>
 
@@ -22,11 +24,14 @@ class Spec {
   const MDSMatrices& mds_matrices() const { return mds_matrices_; }
 
  private:
-  Spec(OptimizedConstants constants, MDSMatrices mds_matrices)
-      : constants_(std::move(constants)), mds_matrices_(std::move(mds_matrices)) {}
+  Spec(OptimizedConstants constants, MDSMatrices mds_matrices);
 
   OptimizedConstants constants_;
   MDSMatrices mds_matrices_;
+  // The same matrices and constants in the forms the permutation runs on.
+  PairedMatrix mds_;
+  PairedMatrix pre_sparse_mds_;
+  PartialRounds partial_rounds_;
 };
 
 }  // namespace korvo::poseidon

@@ -5,7 +5,17 @@
 
 namespace korvo::zkw {
 
-PoseidonContext::PoseidonContext() : reducer_(FieldAccumulator{curve::Fr::zero(), 64}) {}
+namespace {
+
+// Contexts are made per hash; the reducer's weights are worked out once.
+const Reduce& limb_reducer() {
+  static const Reduce reducer(FieldAccumulator{curve::Fr::zero(), 64});
+  return reducer;
+}
+
+}  // namespace
+
+PoseidonContext::PoseidonContext() : reducer_(limb_reducer()) {}
 
 void PoseidonContext::poseidon_new(std::uint64_t flag) {
   buffered_ = 0;

@@ -33,7 +33,8 @@ class Reduce {
  private:
   std::size_t cursor_ = 0;
   FieldAccumulator rule_;
-  // weights_[k] = 2^(shift * k): multiplying by 2^shift k times, precomputed.
+  // The weight 2^(shift * k) of limb k, as Fr::from_raw_times takes it
+  // (computed by multiplying by 2^shift k times).
   std::array<curve::Fr, FieldAccumulator::kInputs> weights_;
 };
 

@@ -75,10 +75,13 @@ void expect_optimised_equals_plain(unsigned full_rounds, unsigned partial_rounds
 
 TEST(PoseidonPermutation, OptimisedEqualsPlainDefinition) {
   expect_optimised_equals_plain(8, 63, 300);
-  // Other round counts move the folding and factorisation boundaries.
+  // Other round counts move the folding and factorisation boundaries, and
+  // end the partial rounds at different points of a batch.
   expect_optimised_equals_plain(2, 1, 20);
   expect_optimised_equals_plain(4, 10, 20);
   expect_optimised_equals_plain(6, 0, 20);
+  expect_optimised_equals_plain(2, 8, 20);
+  expect_optimised_equals_plain(2, 17, 20);
 }
 
 TEST(PoseidonPermutation, OddOrZeroFullRoundsFail) {

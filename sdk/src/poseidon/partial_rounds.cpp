@@ -1,0 +1,88 @@
+#include "poseidon/partial_rounds.h"
+
+#include <algorithm>
+#include <type_traits>
+
+#include "poseidon/sbox.h"
+#include "support/failure.h"
+
+namespace korvo::poseidon {
+
+using curve::Fr;
+
+namespace {
+
+// Calls f with n, below kBatch, as a compile-time constant.
+template <std::size_t I = 0, class F>
+[[gnu::always_inline]] inline auto with_count(std::size_t n, F&& f) {
+  if constexpr (I + 1 == kBatch) {
+    return f(std::integral_constant<std::size_t, I>{});
+  } else {
+    if (n == I) return f(std::integral_constant<std::size_t, I>{});
+    return with_count<I + 1>(n, f);
+  }
+}
+
+}  // namespace
+
+PartialRounds::PartialRounds(const std::vector<SparseMDSMatrix>& sparse, const std::vector<Fr>& constants) {
+  ensure(sparse.size() == constants.size(), "one sparse matrix per partial round");
+  rounds_.reserve(sparse.size());
+  for (std::size_t first = 0; first < sparse.size(); first += kBatch) {
+    Batch batch{std::min(kBatch, sparse.size() - first), {}};
+    std::array<Vector<kBatch>, kRest> additions{};
+    for (std::size_t j = 0; j < batch.rounds; ++j) {
+      const SparseMDSMatrix& m = sparse[first + j];
+      Round round{constants[first + j], PairedCoefficients<kRest>::from(&m.row[1]), {}};
+      // Element k + 1 still waits for column[k] times each earlier round's element 0.
+      for (std::size_t i = 0; i < j; ++i) {
+        Fr coefficient = Fr::zero();
+        for (std::size_t k = 0; k < kRest; ++k) coefficient += m.row[k + 1] * sparse[first + i].column[k];
+        round.heads[i] = coefficient;
+      }
+      round.heads[j] = m.row[0];
+      rounds_.push_back(round);
+      for (std::size_t k = 0; k < kRest; ++k) additions[k][j] = m.column[k];
+    }
+    for (std::size_t k = 0; k < kRest; ++k) {
+      batch.additions[k] = PairedCoefficients<kBatch>::from(additions[k].data());
+    }
+    batches_.push_back(batch);
+  }
+}
+
+// Bounds: a row product sums four products of pair sums below 4p^2 and at
+// most kBatch more below p^2, under 0.72 * 2^512, and its addend joins after
+// the reduction; an addition sums two products below 4p^2 and an addend
+// below p * 2^256. Both stay under what the reduction allows.
+void PartialRounds::apply(State& s) const {
+  Vector<kRest> rest;
+  std::copy(s.begin() + 1, s.end(), rest.begin());
+  // Element 0 after each round's S-box and constant. Entries a short last
+  // batch leaves stale meet zero coefficients, in both paired sums.
+  Vector<kBatch> heads{};
+  Fr x = s[0];
+  const Round* round = rounds_.data();
+  for (const Batch& batch : batches_) {
+    const Fr rest_pairs = reduce(pair_products<kRest>(rest.data()), Fr::zero());
+    for (std::size_t j = 0; j < batch.rounds; ++j, ++round) {
+      // Everything but the round's own term is known before its S-box.
+      const Wide known = with_count(j, [&](auto n) {
+        return paired_products<kRest, decltype(n)::value>(rest.data(), round->rest.swapped.data(), round->heads.data(), heads.data());
+      });
+      const Fr offset = round->rest.minus_pairs - rest_pairs;
+      heads[j] = sbox(x) + round->constant;
+      x = reduce(add(known, dot<1>(&round->heads[j], &heads[j])), Fr::zero()) + offset;
+    }
+    const Fr head_pairs = reduce(pair_products<kBatch>(heads.data()), Fr::zero());
+    for (std::size_t k = 0; k < kRest; ++k) {
+      const PairedCoefficients<kBatch>& additions = batch.additions[k];
+      rest[k] = reduce(paired_products<kBatch>(heads.data(), additions.swapped.data()),
+                       rest[k] + additions.minus_pairs - head_pairs);
+    }
+  }
+  s[0] = x;
+  std::copy(rest.begin(), rest.end(), s.begin() + 1);
+}
+
+}  // namespace korvo::poseidon

@@ -1,0 +1,51 @@
+#pragma once
+// The partial rounds, taken in batches. A partial round's sparse matrix
+// replaces element 0 by a row product and adds a multiple of the old element
+// 0 to each other element. Within a batch those additions wait: each row
+// product instead uses the other elements as they were at the batch's start
+// plus the waiting terms, through precomputed coefficients, and the
+// additions are made at the batch's end, one reduction per element for the
+// whole batch instead of one per round.
+
+#include <array>
+#include <vector>
+
+#include "poseidon/mds_matrix.h"
+#include "poseidon/state.h"
+#include "poseidon/wide_sum.h"
+
+namespace korvo::poseidon {
+
+inline constexpr std::size_t kBatch = 8;
+
+class PartialRounds {
+ public:
+  // One sparse matrix and one constant per round, in round order.
+  PartialRounds(const std::vector<SparseMDSMatrix>& sparse, const std::vector<curve::Fr>& constants);
+
+  void apply(State& s) const;
+
+ private:
+  static constexpr std::size_t kRest = kWidth - 1;
+
+  struct Round {
+    curve::Fr constant;
+    // The row's coefficients of elements 1..8 as at the batch's start.
+    PairedCoefficients<kRest> rest;
+    // Its coefficients of element 0 after the S-box in the batch's rounds:
+    // the earlier ones stand for the waiting additions, the last one (entry
+    // j in the batch's j-th round) for this round's own element.
+    Vector<kBatch> heads;
+  };
+  struct Batch {
+    std::size_t rounds;
+    // For element k + 1, the multiples of each round's element 0 to add;
+    // zero for the rounds a short last batch lacks.
+    std::array<PairedCoefficients<kBatch>, kRest> additions;
+  };
+
+  std::vector<Round> rounds_;
+  std::vector<Batch> batches_;
+};
+
+}  // namespace korvo::poseidon

@@ -1,0 +1,252 @@
+#pragma once
+// Sums of field products kept at double width and reduced once, the bulk of
+// the permutation's work. A field product is sixteen word products plus a
+// reduction of twenty more; summing first pays the reduction once per sum.
+//
+// Everything works on the stored (Montgomery) limbs: the sum of products of
+// stored forms aR * bR reduces to the stored form of the sum of a * b.
+
+#include <array>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <type_traits>
+
+#include "curve/fr.h"
+
+namespace korvo::poseidon {
+
+// A 512-bit integer, least significant limb first.
+using Wide = std::array<std::uint64_t, 8>;
+
+// Fr holds its stored limbs as its only member, so an element and its limbs
+// share an address.
+static_assert(std::is_standard_layout_v<curve::Fr> && std::is_trivially_copyable_v<curve::Fr> &&
+              sizeof(curve::Fr) == sizeof(curve::Limbs));
+
+[[gnu::always_inline]] inline const curve::Limbs& stored_limbs(const curve::Fr& x) {
+  return *reinterpret_cast<const curve::Limbs*>(&x);
+}
+
+namespace detail {
+
+// (top, total) += x * y, with total the two low words of a 192-bit sum.
+[[gnu::always_inline]] inline void add_word_product(unsigned __int128& total, std::uint64_t& top,
+                                                    const std::uint64_t& x, const std::uint64_t& y) {
+#if defined(__x86_64__)
+  // One statement per word product, with the factors as memory operands: left
+  // to itself the compiler keeps every loaded word live across the columns
+  // and spills them all.
+  std::uint64_t lo = static_cast<std::uint64_t>(total), hi = static_cast<std::uint64_t>(total >> 64);
+  asm("movq %[x], %%rax\n\tmulq %[y]\n\taddq %%rax, %[lo]\n\tadcq %%rdx, %[hi]\n\tadcq $0, %[top]"
+      : [lo] "+r"(lo), [hi] "+r"(hi), [top] "+r"(top)
+      : [x] "m"(x), [y] "m"(y)
+      : "rax", "rdx", "cc");
+  total = static_cast<unsigned __int128>(hi) << 64 | lo;
+#else
+  const unsigned __int128 product = static_cast<unsigned __int128>(x) * y;
+  total += product;
+  top += total < product;
+#endif
+}
+
+}  // namespace detail
+
+// The sum over i < N of a(i) * b(i), where a(i) and b(i) give the limbs of
+// the factors (values below 2^256). Product scanning: all word products of
+// result limb c, over all terms, go into a three-word running total before
+// limb c is written, so each costs one multiply and three additions. The
+// caller keeps the sum below 2^512.
+template <std::size_t N, class A, class B>
+[[gnu::always_inline]] inline Wide sum_of_products(const A& a, const B& b) {
+  using u128 = unsigned __int128;
+  Wide out;
+  u128 total = 0;
+  std::uint64_t top = 0;
+#pragma GCC unroll 8
+  for (int column = 0; column < 7; ++column) {
+    const int first = column < 3 ? 0 : column - 3;
+    const int last = column < 3 ? column : 3;
+#pragma GCC unroll 16
+    for (std::size_t i = 0; i < N; ++i) {
+      const curve::Limbs& x = a(i);
+      const curve::Limbs& y = b(i);
+#pragma GCC unroll 4
+      for (int j = first; j <= last; ++j) detail::add_word_product(total, top, x[j], y[column - j]);
+    }
+    out[column] = static_cast<std::uint64_t>(total);
+    total = total >> 64 | static_cast<u128>(top) << 64;
+    top = 0;
+  }
+  out[7] = static_cast<std::uint64_t>(total);
+  return out;
+}
+
+// The sum over i < N of a[i] * b[i] for elements laid out one after another.
+template <std::size_t N>
+[[gnu::always_inline]] inline Wide dot(const curve::Fr* a, const curve::Fr* b) {
+  return sum_of_products<N>([a](std::size_t i) -> const curve::Limbs& { return stored_limbs(a[i]); },
+                            [b](std::size_t i) -> const curve::Limbs& { return stored_limbs(b[i]); });
+}
+
+// a + b; both sums stay below 2^512 by the callers' bounds.
+[[gnu::always_inline]] inline Wide add(const Wide& a, const Wide& b) {
+  Wide out;
+  std::uint64_t carry = 0;
+#pragma GCC unroll 8
+  for (std::size_t i = 0; i < out.size(); ++i) out[i] = curve::detail::add_carry(a[i], b[i], carry);
+  return out;
+}
+
+// The 256-bit sum of two stored forms, not reduced: below 2p < 2^255.
+[[gnu::always_inline]] inline curve::Limbs add_unreduced(const curve::Fr& a, const curve::Fr& b) {
+  const curve::Limbs& x = stored_limbs(a);
+  const curve::Limbs& y = stored_limbs(b);
+  curve::Limbs out;
+  std::uint64_t carry = 0;
+#pragma GCC unroll 8
+  for (std::size_t i = 0; i < out.size(); ++i) out[i] = curve::detail::add_carry(x[i], y[i], carry);
+  return out;
+}
+
+// Products with half the multiplications, for a vector x and coefficients c:
+//   sum_i c_i x_i = sum_i (x_2i + c_2i+1)(x_2i+1 + c_2i)
+//                   - sum_i x_2i x_2i+1 - sum_i c_2i c_2i+1
+// over the pairs (2i, 2i+1), plus c_N-1 x_N-1 when N is odd. The middle sum
+// is shared by every c and the last one is a constant of c, so each pair
+// costs one product instead of two.
+
+// sum_i x_2i x_2i+1 over the N / 2 pairs.
+template <std::size_t N>
+[[gnu::always_inline]] inline Wide pair_products(const curve::Fr* x) {
+  return sum_of_products<N / 2>([x](std::size_t i) -> const curve::Limbs& { return stored_limbs(x[2 * i]); },
+                                [x](std::size_t i) -> const curve::Limbs& { return stored_limbs(x[2 * i + 1]); });
+}
+
+// The first sum on the right, from the coefficients pairwise swapped
+// (c_1, c_0, c_3, c_2, ..., then c_N-1 when N is odd), plus the plain
+// products a[i] * b[i] for i < M. The pair sums are below 2p, so each of
+// their products is below 4p^2.
+template <std::size_t N, std::size_t M = 0>
+[[gnu::always_inline]] inline Wide paired_products(const curve::Fr* x, const curve::Fr* swapped,
+                                                   const curve::Fr* a = nullptr, const curve::Fr* b = nullptr) {
+  constexpr std::size_t kPairs = N / 2;
+  constexpr std::size_t kOdd = N % 2;
+  std::array<curve::Limbs, 2 * kPairs> sums;
+#pragma GCC unroll 8
+  for (std::size_t k = 0; k < sums.size(); ++k) sums[k] = add_unreduced(x[k], swapped[k]);
+  // The term index is a constant once unrolled, so the choices disappear.
+  const auto left = [&](std::size_t i) -> const curve::Limbs& {
+    if (i < kPairs) return sums[2 * i];
+    if (i < kPairs + kOdd) return stored_limbs(x[N - 1]);
+    return stored_limbs(a[i - kPairs - kOdd]);
+  };
+  const auto right = [&](std::size_t i) -> const curve::Limbs& {
+    if (i < kPairs) return sums[2 * i + 1];
+    if (i < kPairs + kOdd) return stored_limbs(swapped[N - 1]);
+    return stored_limbs(b[i - kPairs - kOdd]);
+  };
+  return sum_of_products<kPairs + kOdd + M>(left, right);
+}
+
+// c pairwise swapped, as paired_products takes it, and -sum_i c_2i c_2i+1.
+template <std::size_t N>
+struct PairedCoefficients {
+  std::array<curve::Fr, N> swapped;
+  curve::Fr minus_pairs;
+
+  static PairedCoefficients from(const curve::Fr* c) {
+    PairedCoefficients out;
+    curve::Fr pairs = curve::Fr::zero();
+    for (std::size_t k = 0; k + 1 < N; k += 2) {
+      out.swapped[k] = c[k + 1];
+      out.swapped[k + 1] = c[k];
+      pairs += c[k] * c[k + 1];
+    }
+    if (N % 2 == 1) out.swapped[N - 1] = c[N - 1];
+    out.minus_pairs = -pairs;
+    return out;
+  }
+};
+
+namespace detail {
+
+// A reduced sum v + c * 2^256 with c a carry bit, v < 2^256, and below
+// 2^256 + p when c is set, comes under 2p after subtracting k * p for the k
+// its top bits select: for c = 0 and the top four bits n of v,
+// k = floor(n * 2^252 / p) leaves less than 2^252 + p; for c = 1, v is below
+// p and k = 5 leaves less than 2^256 - 4p (the subtraction wraps in 256 bits
+// exactly as the carry requires).
+inline constexpr std::array<curve::Limbs, 6> kModulusMultiples = [] {
+  std::array<curve::Limbs, 6> out{};
+  for (std::uint64_t k = 0; k < out.size(); ++k) {
+    unsigned __int128 carry = 0;
+    for (int i = 0; i < 4; ++i) {
+      carry += static_cast<unsigned __int128>(curve::FrParams::MODULUS[i]) * k;
+      out[k][i] = static_cast<std::uint64_t>(carry);
+      carry >>= 64;
+    }
+  }
+  return out;
+}();
+inline constexpr std::array<std::uint8_t, 32> kQuotientByTopBits = {
+    0, 0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5};
+
+// high + (low + m * p) / 2^256 for the m that clears low, one word at a time;
+// `carry` gets the bit above the 256 returned.
+inline curve::Limbs montgomery_reduce_portable(const curve::Limbs& low, const curve::Limbs& high,
+                                               std::uint64_t& carry) {
+  using u128 = unsigned __int128;
+  using P = curve::FrParams;
+  std::array<std::uint64_t, 8> w{low[0], low[1], low[2], low[3], high[0], high[1], high[2], high[3]};
+  std::uint64_t pending = 0;  // a step's carry out of its top word, for the next step
+#pragma GCC unroll 8
+  for (int i = 0; i < 4; ++i) {
+    const std::uint64_t m = w[i] * P::INV;
+    std::uint64_t c = 0;
+#pragma GCC unroll 8
+    for (int k = 0; k < 4; ++k) {
+      const u128 s = static_cast<u128>(m) * P::MODULUS[k] + w[i + k] + c;
+      w[i + k] = static_cast<std::uint64_t>(s);
+      c = static_cast<std::uint64_t>(s >> 64);
+    }
+    const u128 s = static_cast<u128>(w[i + 4]) + c + pending;
+    w[i + 4] = static_cast<std::uint64_t>(s);
+    pending = static_cast<std::uint64_t>(s >> 64);
+  }
+  carry = pending;
+  return {w[4], w[5], w[6], w[7]};
+}
+
+}  // namespace detail
+
+// Montgomery reduction of t + addend * 2^256, fully reduced: the element
+// whose stored form is (t + stored(addend) * 2^256) / 2^256 mod p. Needs
+// t + addend * 2^256 below 2^512; the reduction is then below 2^256 + p.
+[[gnu::always_inline]] inline curve::Fr reduce(const Wide& t, const curve::Fr& addend) {
+  using P = curve::FrParams;
+  const curve::Limbs low{t[0], t[1], t[2], t[3]};
+  const curve::Limbs& extra = stored_limbs(addend);
+  curve::Limbs high;
+  std::uint64_t carry = 0;
+#pragma GCC unroll 8
+  for (int i = 0; i < 4; ++i) high[i] = curve::detail::add_carry(t[4 + i], extra[i], carry);
+
+  curve::Limbs v;
+#if defined(KORVO_HAS_MUL_ADX)
+  if (__builtin_expect(curve::kCpuHasAdx, 1)) {
+    v = curve::montgomery_reduce_adx(low, high, P::MODULUS, P::INV, carry);
+  } else
+#endif
+  {
+    v = detail::montgomery_reduce_portable(low, high, carry);
+  }
+
+  const curve::Limbs& multiple = detail::kModulusMultiples[detail::kQuotientByTopBits[carry << 4 | v[3] >> 60]];
+  std::uint64_t borrow = 0;
+#pragma GCC unroll 8
+  for (int i = 0; i < 4; ++i) v[i] = curve::detail::sub_borrow(v[i], multiple[i], borrow);
+  return std::bit_cast<curve::Fr>(curve::FieldCore<P>::reduce_once(v));
+}
+
+}  // namespace korvo::poseidon
