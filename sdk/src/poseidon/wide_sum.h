@@ -171,26 +171,25 @@ struct PairedCoefficients {
 
 namespace detail {
 
-// A reduced sum v + c * 2^256 with c a carry bit, v < 2^256, and below
-// 2^256 + p when c is set, comes under 2p after subtracting k * p for the k
-// its top bits select: for c = 0 and the top four bits n of v,
-// k = floor(n * 2^252 / p) leaves less than 2^252 + p; for c = 1, v is below
-// p and k = 5 leaves less than 2^256 - 4p (the subtraction wraps in 256 bits
-// exactly as the carry requires).
-inline constexpr std::array<curve::Limbs, 6> kModulusMultiples = [] {
-  std::array<curve::Limbs, 6> out{};
-  for (std::uint64_t k = 0; k < out.size(); ++k) {
+// The multiple of p that brings a reduction's result v + c * 2^256 (c its
+// carry bit, the whole below 2^256 + p) under 2p, indexed by c and the top
+// four bits n of v. For c = 0, floor(n * 2^252 / p) * p leaves less than
+// 2^252 + p; for c = 1, v is below p and 5p leaves less than 2^256 - 4p,
+// the subtraction wrapping in 256 bits exactly as the carry requires.
+inline constexpr std::array<curve::Limbs, 32> kMultipleByTopBits = [] {
+  constexpr std::array<std::uint64_t, 32> quotients = {0, 0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4,
+                                                       5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5};
+  std::array<curve::Limbs, 32> out{};
+  for (std::size_t n = 0; n < out.size(); ++n) {
     unsigned __int128 carry = 0;
     for (int i = 0; i < 4; ++i) {
-      carry += static_cast<unsigned __int128>(curve::FrParams::MODULUS[i]) * k;
-      out[k][i] = static_cast<std::uint64_t>(carry);
+      carry += static_cast<unsigned __int128>(curve::FrParams::MODULUS[i]) * quotients[n];
+      out[n][i] = static_cast<std::uint64_t>(carry);
       carry >>= 64;
     }
   }
   return out;
 }();
-inline constexpr std::array<std::uint8_t, 32> kQuotientByTopBits = {
-    0, 0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5};
 
 // high + (low + m * p) / 2^256 for the m that clears low, one word at a time;
 // `carry` gets the bit above the 256 returned.
@@ -242,7 +241,7 @@ inline curve::Limbs montgomery_reduce_portable(const curve::Limbs& low, const cu
     v = detail::montgomery_reduce_portable(low, high, carry);
   }
 
-  const curve::Limbs& multiple = detail::kModulusMultiples[detail::kQuotientByTopBits[carry << 4 | v[3] >> 60]];
+  const curve::Limbs& multiple = detail::kMultipleByTopBits[carry << 4 | v[3] >> 60];
   std::uint64_t borrow = 0;
 #pragma GCC unroll 8
   for (int i = 0; i < 4; ++i) v[i] = curve::detail::sub_borrow(v[i], multiple[i], borrow);
