@@ -7,10 +7,6 @@
 namespace korvo::poseidon {
 namespace {
 
-void sbox_full(State& s) {
-  for (curve::Fr& x : s) x = sbox(x);
-}
-
 void add(State& s, const State& constants) {
   for (std::size_t k = 0; k < kWidth; ++k) s[k] += constants[k];
 }
@@ -39,22 +35,22 @@ void Spec::permute(State& s) const {
 
   add(s, start[0]);
   for (std::size_t r = 1; r + 1 < start.size(); ++r) {
-    sbox_full(s);
+    sbox_layer(s);
     add(s, start[r]);
     mds_.apply(s);
   }
-  sbox_full(s);
+  sbox_layer(s);
   add(s, start.back());
   pre_sparse_mds_.apply(s);
 
   partial_rounds_.apply(s);
 
   for (const State& constants : constants_.end) {
-    sbox_full(s);
+    sbox_layer(s);
     add(s, constants);
     mds_.apply(s);
   }
-  sbox_full(s);
+  sbox_layer(s);
   mds_.apply(s);
 }
 
