@@ -163,7 +163,7 @@ struct FieldCore {
   }
 
   [[gnu::always_inline]] static constexpr Limbs square(const Limbs& a) {
-#if defined(KORVO_HAS_SQUARE_ADX)
+#if defined(KORVO_HAS_MUL_ADX)
     if (!std::is_constant_evaluated() && __builtin_expect(kCpuHasAdx, 1)) {
       return reduce_once(montgomery_square_adx(a, P::MODULUS, P::INV));
     }

@@ -13,7 +13,8 @@
 #endif
 
 // The assembly needs more registers than are left when a sanitizer or an
-// unoptimised build claims some; those builds use the portable code.
+// unoptimised build claims some, or than clang's allocator finds around it;
+// those builds use the portable code.
 #if defined(__SANITIZE_ADDRESS__)
 #define KORVO_SANITIZED_BUILD
 #elif defined(__has_feature)
@@ -22,7 +23,7 @@
 #endif
 #endif
 
-#if defined(__x86_64__) && defined(__OPTIMIZE__) && !defined(KORVO_SANITIZED_BUILD)
+#if defined(__x86_64__) && defined(__OPTIMIZE__) && !defined(KORVO_SANITIZED_BUILD) && !defined(__clang__)
 #define KORVO_HAS_MUL_ADX
 #endif
 
@@ -110,11 +111,6 @@ inline const bool kCpuHasAdx = [] {
   return {z, r0, r1, r2};
 }
 
-// The square needs thirteen registers, more than clang's allocator finds
-// around it; clang builds square with the product instead.
-#if !defined(__clang__)
-#define KORVO_HAS_SQUARE_ADX
-
 // a^2*2^-256 mod q, below 2q, for a below q. The 512-bit square needs ten
 // products (six cross products doubled, four diagonal ones); the Montgomery
 // reduction of its low half is added to its high half:
@@ -191,7 +187,6 @@ inline const bool kCpuHasAdx = [] {
   return {z, r0, r1, r2};
 }
 
-#endif
 #undef KORVO_ADX_REDUCE
 #undef KORVO_ADX_STEP
 #undef KORVO_ADX_FIRST_STEP
