@@ -36,20 +36,26 @@ MESSAGE = sdk.hash_limit_order(ORDER)
 SIGNATURE = json.loads(sdk.sign(KEY, MESSAGE))
 
 
-def median_us(call, rounds=7, repeat=300):
-    """Median time per call within a round, from the quietest round: the
-    machine's speed drifts from second to second, not from call to call."""
-    call()
-    medians = []
+def round_median_ns(call, repeat=200):
+    samples = []
+    for _ in range(repeat):
+        start = time.perf_counter_ns()
+        call()
+        samples.append(time.perf_counter_ns() - start)
+    return statistics.median(samples)
+
+
+def medians_us(calls, rounds=15):
+    """Per function, the median time per call within a round, from its
+    quietest round. The machine's speed drifts over seconds, so the rounds
+    take the functions in turn and spread each one's samples over the run."""
+    for call in calls.values():
+        call()
+    best = {name: float("inf") for name in calls}
     for _ in range(rounds):
-        samples = []
-        for _ in range(repeat):
-            start = time.perf_counter_ns()
-            call()
-            samples.append(time.perf_counter_ns() - start)
-        medians.append(statistics.median(samples))
-        time.sleep(0.05)
-    return min(medians) / 1000
+        for name, call in calls.items():
+            best[name] = min(best[name], round_median_ns(call))
+    return {name: value / 1000 for name, value in best.items()}
 
 
 def first_use_ms(statement):
@@ -81,5 +87,5 @@ CALLS = {
 if __name__ == "__main__":
     print(f"first hash in a process (Poseidon parameters): {first_use_ms('sdk.hash_signed_oracle_price(' + repr(ORACLE) + ')'):.2f} ms")
     print(f"first key in a process (curve parameters):     {first_use_ms('sdk.public_key_to_xy(' + repr(PUBLIC['x']) + ')'):.2f} ms")
-    for name, call in CALLS.items():
-        print(f"{name:42} {median_us(call):8.2f} us/call (median of the quietest round)")
+    for name, value in medians_us(CALLS).items():
+        print(f"{name:42} {value:8.2f} us/call (median of the quietest round)")

@@ -9,7 +9,7 @@ PairedMatrix::PairedMatrix(const Matrix<kWidth>& m) {
 }
 
 // Bounds: each row sums four products below 4p^2, one below p^2 and an
-// addend below p * 2^256: under 0.8 * 2^512, as the reduction needs.
+// addend below p * 2^256: under 0.8 * 2^512, within the reduction's 2^512.
 void PairedMatrix::apply(State& s) const {
   const State x = s;
   const Fr shared = reduce(pair_products<kWidth>(x.data()), Fr::zero());

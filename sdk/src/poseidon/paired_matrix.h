@@ -1,11 +1,11 @@
 #pragma once
-// A dense matrix whose rows are kept in the paired form of wide_sum.h, so
+// A dense matrix whose rows are kept in the paired form of paired_products.h, so
 // that a product with a vector costs about half the multiplications.
 
 #include <array>
 
 #include "poseidon/state.h"
-#include "poseidon/wide_sum.h"
+#include "poseidon/paired_products.h"
 
 namespace korvo::poseidon {
 

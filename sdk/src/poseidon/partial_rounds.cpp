@@ -52,9 +52,9 @@ PartialRounds::PartialRounds(const std::vector<SparseMDSMatrix>& sparse, const s
 }
 
 // Bounds: a row product sums four products of pair sums below 4p^2 and at
-// most kBatch more below p^2, under 0.72 * 2^512, and its addend joins after
-// the reduction; an addition sums two products below 4p^2 and an addend
-// below p * 2^256. Both stay under what the reduction allows.
+// most kBatch more below p^2, 24p^2 < 0.86 * 2^512, and its addend joins
+// after the reduction; an addition sums four products below 4p^2 and an
+// addend below p * 2^256. Both stay below the reduction's 2^512.
 void PartialRounds::apply(State& s) const {
   Vector<kRest> rest;
   std::copy(s.begin() + 1, s.end(), rest.begin());
@@ -68,7 +68,8 @@ void PartialRounds::apply(State& s) const {
     for (std::size_t j = 0; j < batch.rounds; ++j, ++round) {
       // Everything but the round's own term is known before its S-box.
       const Wide known = with_count(j, [&](auto n) {
-        return paired_products<kRest, decltype(n)::value>(rest.data(), round->rest.swapped.data(), round->heads.data(), heads.data());
+        return paired_products<kRest, decltype(n)::value>(rest.data(), round->rest.swapped.data(),
+                                                          round->heads.data(), heads.data());
       });
       const Fr offset = round->rest.minus_pairs - rest_pairs;
       heads[j] = sbox(x) + round->constant;

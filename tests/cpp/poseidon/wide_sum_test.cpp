@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "poseidon/fr_hex.h"
+#include "poseidon/paired_products.h"
 #include "poseidon/paired_matrix.h"
 #include "poseidon/partial_rounds.h"
 #include "poseidon/sbox.h"
