@@ -22,8 +22,8 @@ template <std::size_t N>
 
 // The first sum on the right, from the coefficients pairwise swapped
 // (c_1, c_0, c_3, c_2, ..., then c_N-1 when N is odd), plus the plain
-// products a[i] * b[i] for i < M. The pair sums are below 2p, so each of
-// their products is below 4p^2.
+// products a[i] * b[i] for i < M. The pair sums of stored forms are not
+// reduced: below 2p, so each of their products is below 4p^2.
 template <std::size_t N, std::size_t M = 0>
 [[gnu::always_inline]] inline Wide paired_products(const curve::Fr* x, const curve::Fr* swapped,
                                                    const curve::Fr* a = nullptr, const curve::Fr* b = nullptr) {
@@ -31,7 +31,7 @@ template <std::size_t N, std::size_t M = 0>
   constexpr std::size_t kOdd = N % 2;
   std::array<curve::Limbs, 2 * kPairs> sums;
 #pragma GCC unroll 8
-  for (std::size_t k = 0; k < sums.size(); ++k) sums[k] = add_unreduced(x[k], swapped[k]);
+  for (std::size_t k = 0; k < sums.size(); ++k) sums[k] = add(stored_limbs(x[k]), stored_limbs(swapped[k]));
   // The term index is a constant once unrolled, so the choices disappear.
   const auto left = [&](std::size_t i) -> const curve::Limbs& {
     if (i < kPairs) return sums[2 * i];

@@ -89,23 +89,14 @@ template <std::size_t N>
                             [b](std::size_t i) -> const curve::Limbs& { return stored_limbs(b[i]); });
 }
 
-// a + b; both sums stay below 2^512 by the callers' bounds.
-[[gnu::always_inline]] inline Wide add(const Wide& a, const Wide& b) {
-  Wide out;
+// a + b over N words; the callers' bounds leave no carry out of the top.
+template <std::size_t N>
+[[gnu::always_inline]] inline std::array<std::uint64_t, N> add(const std::array<std::uint64_t, N>& a,
+                                                              const std::array<std::uint64_t, N>& b) {
+  std::array<std::uint64_t, N> out;
   std::uint64_t carry = 0;
 #pragma GCC unroll 8
-  for (std::size_t i = 0; i < out.size(); ++i) out[i] = curve::detail::add_carry(a[i], b[i], carry);
-  return out;
-}
-
-// The 256-bit sum of two stored forms, not reduced: below 2p < 2^255.
-[[gnu::always_inline]] inline curve::Limbs add_unreduced(const curve::Fr& a, const curve::Fr& b) {
-  const curve::Limbs& x = stored_limbs(a);
-  const curve::Limbs& y = stored_limbs(b);
-  curve::Limbs out;
-  std::uint64_t carry = 0;
-#pragma GCC unroll 8
-  for (std::size_t i = 0; i < out.size(); ++i) out[i] = curve::detail::add_carry(x[i], y[i], carry);
+  for (std::size_t i = 0; i < N; ++i) out[i] = curve::detail::add_carry(a[i], b[i], carry);
   return out;
 }
 
