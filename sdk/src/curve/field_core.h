@@ -209,9 +209,9 @@ class PrimeField {
 
   static constexpr Derived zero() { return from_stored(Limbs{}); }
   static constexpr Derived one() { return from_stored(P::R); }
-  static constexpr Derived from_u64(std::uint64_t v) {
-    return from_stored(Core::to_montgomery(Limbs{v, 0, 0, 0}));
-  }
+  // No range check: any 256-bit integer enters the stored form of its residue.
+  static constexpr Derived from_raw(const Repr& limbs) { return from_stored(Core::to_montgomery(limbs)); }
+  static constexpr Derived from_u64(std::uint64_t v) { return from_raw(Limbs{v, 0, 0, 0}); }
 
   // True exactly for the integers below the modulus; branch-free.
   static constexpr bool in_field(const Repr& repr) { return detail::less_than(repr, P::MODULUS) != 0; }

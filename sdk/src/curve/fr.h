@@ -62,10 +62,6 @@ class Fr : public PrimeField<Fr, FrParams> {
   static constexpr Fr from_u128(unsigned __int128 v) {
     return from_raw(FrRepr{static_cast<std::uint64_t>(v), static_cast<std::uint64_t>(v >> 64), 0, 0});
   }
-  // No range check: any 256-bit integer enters the stored form of its residue.
-  static constexpr Fr from_raw(const FrRepr& limbs) {
-    return from_stored(FieldCore<FrParams>::to_montgomery(limbs));
-  }
   // from_raw(limbs) * w in one product instead of two, given the factor
   // scaled_for_raw(w): from_raw's own conversion is folded into it.
   static constexpr Fr from_raw_times(const FrRepr& limbs, const Fr& scaled_factor) {
