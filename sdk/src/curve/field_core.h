@@ -218,10 +218,8 @@ class PrimeField {
 
   // Accepts exactly the integers below the modulus.
   static Result<Derived> from_repr(const Repr& repr) {
-    if (!detail::less_than(repr, P::MODULUS)) {
-      return Error{repr_to_hex(repr) + " is not an element of the field"};
-    }
-    return from_stored(Core::to_montgomery(repr));
+    if (!in_field(repr)) return Error{repr_to_hex(repr) + " is not an element of the field"};
+    return from_raw(repr);
   }
   constexpr Repr into_repr() const { return Core::from_montgomery(limbs_); }
 

@@ -120,7 +120,7 @@ std::optional<Fr> Fr::sqrt() const {
 
 Checked<Fr> Fr::from_repr(const Bytes& le) {
   const Limbs limbs = limbs_from_le(le.data());
-  return {from_raw(limbs), detail::less_than(limbs, FrParams::MODULUS) != 0};
+  return {from_raw(limbs), in_field(limbs)};
 }
 
 Fr::Bytes Fr::to_repr() const { return limbs_to_le(into_repr()); }

@@ -25,19 +25,17 @@ curve::FsRepr repr_of(std::span<const std::uint8_t, 32> bytes) {
 
 Result<curve::Fs> FeConvert::from_bytes(std::span<const std::uint8_t> bytes) {
   if (bytes.size() != 32) return Error{ConversionError::incorrect_input_size(bytes.size(), 32).to_string()};
-  curve::FsRepr repr = repr_of(bytes.first<32>());
-  auto element = curve::Fs::from_repr(repr);
-  wipe(repr);
+  std::optional<curve::Fs> element = from_bytes_if_canonical(bytes.first<32>());
   // Every value converted here is a would-be private key, and the failure
-  // report may end up in a log: its digits are withheld.
+  // report may end up in a log: its digits are withheld, and never formatted.
   if (!element) return Error{ConversionError::prime_field_decoding(kWithheldValue).to_string()};
-  return element;
+  return *element;
 }
 
 std::optional<curve::Fs> FeConvert::from_bytes_if_canonical(std::span<const std::uint8_t, 32> bytes) {
   curve::FsRepr repr = repr_of(bytes);
   std::optional<curve::Fs> element;
-  if (curve::Fs::in_field(repr)) element = curve::Fs::from_repr(repr).value();
+  if (curve::Fs::in_field(repr)) element = curve::Fs::from_raw(repr);
   wipe(repr);
   return element;
 }
