@@ -1,5 +1,7 @@
 #include "binding.h"
 
+#include <string>
+
 namespace korvo::module {
 
 namespace {
@@ -69,7 +71,7 @@ void prefix_type_error(const char* param) {
   if (wrapped != nullptr) PyErr_SetRaisedException(wrapped);
 }
 
-std::optional<std::string> to_text(PyObject* obj, const char* param) {
+std::optional<std::string_view> to_text(PyObject* obj, const char* param) {
   if (!PyUnicode_Check(obj)) {
     const std::string message = "'" + type_name(obj) + "' object cannot be converted to 'PyString'";
     PyErr_SetString(PyExc_TypeError, message.c_str());
@@ -82,12 +84,12 @@ std::optional<std::string> to_text(PyObject* obj, const char* param) {
     prefix_type_error(param);
     return std::nullopt;
   }
-  return std::string(utf8, static_cast<std::size_t>(size));
+  return std::string_view(utf8, static_cast<std::size_t>(size));
 }
 
 }  // namespace
 
-std::optional<std::vector<std::string>> bind_texts(const Signature& sig, PyObject* const* args, Py_ssize_t nargs,
+std::optional<std::vector<std::string_view>> bind_texts(const Signature& sig, PyObject* const* args, Py_ssize_t nargs,
                                                    PyObject* kwnames) {
   const auto arity = static_cast<Py_ssize_t>(sig.params.size());
   if (nargs > arity) {
@@ -114,12 +116,12 @@ std::optional<std::vector<std::string>> bind_texts(const Signature& sig, PyObjec
   }
   if (raise_missing(sig, bound)) return std::nullopt;
 
-  std::vector<std::string> texts;
+  std::vector<std::string_view> texts;
   texts.reserve(bound.size());
   for (std::size_t i = 0; i < bound.size(); ++i) {
     auto text = to_text(bound[i], sig.params[i]);
     if (!text) return std::nullopt;
-    texts.push_back(std::move(*text));
+    texts.push_back(*text);
   }
   return texts;
 }

@@ -3,14 +3,14 @@
 
 #include <array>
 #include <span>
-#include <string>
+#include <string_view>
 
 #include "binding.h"
 #include "guard.h"
 
 namespace korvo::module {
 
-using Texts = std::span<const std::string>;
+using Texts = std::span<const std::string_view>;
 
 struct FunctionRow {
   Signature signature;
