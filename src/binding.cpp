@@ -73,7 +73,9 @@ void prefix_type_error(const char* param) {
 
 std::optional<std::string_view> to_text(PyObject* obj, const char* param) {
   if (!PyUnicode_Check(obj)) {
-    const std::string message = "'" + type_name(obj) + "' object cannot be converted to 'PyString'";
+    std::string message = "'";
+    message += type_name(obj);
+    message += "' object cannot be converted to 'PyString'";
     PyErr_SetString(PyExc_TypeError, message.c_str());
     prefix_type_error(param);
     return std::nullopt;

@@ -54,10 +54,17 @@ struct MethodTable {
   std::array<PyMethodDef, kFunctionCount> defs;
 };
 
+// The method table stores fast-call entries as PyCFunction, as the
+// interpreter expects; going through a plain function pointer says the cast
+// is meant.
+PyCFunction as_cfunction(PyObject* (*entry)(PyObject*, PyObject* const*, Py_ssize_t, PyObject*)) {
+  return reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(entry));
+}
+
 template <std::size_t... I>
 MethodTable make_method_table(std::index_sequence<I...>) {
   MethodTable table{{text_signature_doc(kFunctionTable[I].signature)...}, {}};
-  table.defs = {PyMethodDef{kFunctionTable[I].signature.name, reinterpret_cast<PyCFunction>(&entry<I>),
+  table.defs = {PyMethodDef{kFunctionTable[I].signature.name, as_cfunction(&entry<I>),
                             METH_FASTCALL | METH_KEYWORDS, nullptr}...};
   for (std::size_t i = 0; i < kFunctionCount; ++i) table.defs[i].ml_doc = table.docs[i].c_str();
   return table;
