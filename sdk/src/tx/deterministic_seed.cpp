@@ -1,12 +1,12 @@
 #include "tx/deterministic_seed.h"
 
 #include <array>
-#include <openssl/sha.h>
 
 #include "encoding/u256.h"
 #include "support/secret.h"
 #include "tx/convert.h"
 #include "tx/hmac_sha256.h"
+#include "tx/sha256_state.h"
 
 namespace korvo::tx {
 
@@ -26,8 +26,7 @@ void rekey(Bytes32& key, std::initializer_list<std::span<const std::uint8_t>> da
 }  // namespace
 
 Seed Seed::deterministic_seed(const curve::Fs& sk, std::span<const std::uint8_t> msg) {
-  Bytes32 h1;
-  SHA256(msg.data(), msg.size(), h1.data());
+  Bytes32 h1 = sha256(msg);
   Bytes32 x = encoding::U256(sk.into_repr()).to_big_endian();
   Bytes32 v;
   v.fill(0x01);

@@ -1,28 +1,19 @@
 #include "tx/private_key.h"
 
 #include <array>
-#include <openssl/sha.h>
 
 #include "encoding/hex.h"
 #include "support/secret.h"
 #include "tx/convert.h"
+#include "tx/sha256_state.h"
 
 namespace korvo::tx {
 
-namespace {
-
-using Digest = std::array<std::uint8_t, SHA256_DIGEST_LENGTH>;
-
-void sha256(std::span<const std::uint8_t> data, Digest& out) { SHA256(data.data(), data.size(), out.data()); }
-
-}  // namespace
-
 Result<std::string> private_key_from_seed(std::span<const std::uint8_t> seed) {
   if (seed.size() < 32) return Error{"seed is too short"};
-  Digest candidate;
-  sha256(seed, candidate);
+  std::array<std::uint8_t, 32> candidate = sha256(seed);
   for (;;) {
-    sha256(candidate, candidate);
+    candidate = sha256(candidate);
     auto key = FeConvert::from_bytes_if_canonical(candidate);
     if (key) {
       wipe(*key);

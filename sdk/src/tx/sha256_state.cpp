@@ -23,4 +23,10 @@ std::array<std::uint8_t, 32> Sha256State::finish() {
   return digest;
 }
 
+std::array<std::uint8_t, 32> sha256(std::span<const std::uint8_t> data) {
+  Sha256State state;
+  state.update(data);
+  return state.finish();
+}
+
 }  // namespace korvo::tx

@@ -1,6 +1,6 @@
 #pragma once
-// A resumable SHA-256 state, copied freely: the midstate after a key block is
-// reused for every tag of an HMAC key.
+// SHA-256: a resumable state, copied freely (the midstate after a key block is
+// reused for every tag of an HMAC key), and the digest of one message.
 
 #include <array>
 #include <cstdint>
@@ -26,5 +26,7 @@ class Sha256State {
  private:
   SHA256_CTX ctx_;
 };
+
+std::array<std::uint8_t, 32> sha256(std::span<const std::uint8_t> data);
 
 }  // namespace korvo::tx
