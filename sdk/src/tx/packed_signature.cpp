@@ -12,6 +12,4 @@ Signature<curve::Unknown> packed_signature(const JubjubSignature& signature) {
   return {r, s.value()};
 }
 
-encoding::U256 le_to_u256(std::span<const std::uint8_t, 32> bytes) { return encoding::U256::from_little_endian(bytes); }
-
 }  // namespace korvo::tx
