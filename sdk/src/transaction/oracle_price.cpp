@@ -4,6 +4,7 @@
 #include "hash/hash2.h"
 #include "transaction/field_readers.h"
 #include "transaction/record_frame.h"
+#include "transaction/word_packing.h"
 
 namespace korvo::transaction {
 
@@ -28,10 +29,8 @@ Result<SignedOraclePrice> SignedOraclePrice::from_json(std::string_view text) {
   return read_record<SignedOraclePrice>(text);
 }
 
-U256 signed_oracle_price_hash(const SignedOraclePrice& price) {
-  return hash::hash2(price.signed_asset_id, (U256::from_u128(price.external_price) << 32) + U256::from_u32(price.timestamp));
+U256 message_hash(const SignedOraclePrice& price) {
+  return hash::hash2(price.signed_asset_id, append_field(U256::from_u128(price.external_price), 32, price.timestamp));
 }
-
-U256 message_hash(const SignedOraclePrice& price) { return signed_oracle_price_hash(price); }
 
 }  // namespace korvo::transaction

@@ -22,8 +22,6 @@ struct SignedOraclePrice {
 };
 
 // hash2(signed_asset_id, external_price * 2^32 + timestamp).
-encoding::U256 signed_oracle_price_hash(const SignedOraclePrice& price);
-
 encoding::U256 message_hash(const SignedOraclePrice& price);
 
 }  // namespace korvo::transaction

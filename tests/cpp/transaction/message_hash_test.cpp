@@ -136,7 +136,7 @@ TEST(OraclePriceHash, PriceAndTimestampShareOneWord) {
   const U256 expected = hash::hash2(U256::from_u64(7), word("0x500000006"));
   EXPECT_EQ(message_hash(price), expected);
   price.signer_key = U256::from_u64(2);
-  EXPECT_EQ(signed_oracle_price_hash(price), expected);
+  EXPECT_EQ(message_hash(price), expected);
 }
 
 TEST(MessageHashes, AssetIdBit255IsIgnored) {
