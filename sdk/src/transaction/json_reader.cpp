@@ -199,11 +199,10 @@ std::optional<Error> read_json(std::string_view text, ValueSlot& top) {
     return reader.error();
   }
   ensure(reader.frames_.empty(), "JsonReader: the value ended inside a container");
-  for (std::size_t i = progress.consumed; i < text.size(); ++i) {
-    if (!is_json_whitespace(text[i])) {
-      reader.syntax_error("trailing characters", i + 1);
-      return reader.error();
-    }
+  const std::size_t next = reader.skip_whitespace(progress.consumed);
+  if (next < text.size()) {
+    reader.syntax_error("trailing characters", next + 1);
+    return reader.error();
   }
   return std::nullopt;
 }

@@ -1,6 +1,5 @@
 #include "zkw/poseidon_context.h"
 
-#include "encoding/u256.h"
 #include "support/failure.h"
 
 namespace korvo::zkw {
@@ -33,8 +32,7 @@ std::uint64_t PoseidonContext::poseidon_finalize() {
   ensure(buffered_ == buffer_.size(), "Poseidon buffer is not full");
   if (generator_.position == 0) {
     ensure(hasher_.has_value(), "Poseidon context has no sponge");
-    const std::array<std::uint8_t, 32> bytes = hasher_->update_exact(buffer_).to_repr();
-    generator_.limbs = encoding::U256::from_little_endian(bytes).limbs();
+    generator_.limbs = hasher_->update_exact(buffer_).into_repr();
   }
   const std::uint64_t limb = generator_.limbs[generator_.position];
   generator_.position = (generator_.position + 1) % generator_.limbs.size();
