@@ -1,5 +1,7 @@
 #include "poseidon/sponge.h"
 
+#include "poseidon/permutation.h"
+
 namespace korvo::poseidon {
 
 Poseidon::Poseidon(const Spec& params) : params_(&params) {

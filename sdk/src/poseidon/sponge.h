@@ -2,9 +2,11 @@
 // The sponge: width 9, rate 8, one whole block per permutation. Copies share
 // the immutable Spec and carry only their own state.
 
-#include "poseidon/permutation.h"
+#include "poseidon/state.h"
 
 namespace korvo::poseidon {
+
+class Spec;
 
 class Poseidon {
  public:
