@@ -16,7 +16,8 @@ Reduce::Reduce(FieldAccumulator rule) : rule_(rule) {
 
 void Reduce::reduce(std::uint64_t limb) {
   if (cursor_ == 0) rule_.value = curve::Fr::zero();
-  rule_.value += curve::Fr::from_raw_times({limb, 0, 0, 0}, weights_[cursor_]);
+  // Limbs are public message data, most of them padding zeros that add nothing.
+  if (limb != 0) rule_.value += curve::Fr::from_raw_times({limb, 0, 0, 0}, weights_[cursor_]);
   cursor_ = (cursor_ + 1) % FieldAccumulator::kInputs;
 }
 
