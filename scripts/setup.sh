@@ -3,6 +3,7 @@
 # environment in .venv, and the module built and installed into it.
 # Safe to run again; sourced by demo.sh and test.sh.
 set -euo pipefail
+[ "${KORVO_SETUP_DONE:-}" = 1 ] && return 0
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VENV="$ROOT/.venv"
@@ -44,3 +45,4 @@ if [ ! -x "$VENV/bin/python" ]; then
 fi
 "$VENV/bin/python" -m pip install -q --upgrade pip
 "$VENV/bin/python" -m pip install -q "$ROOT[test]"
+export KORVO_SETUP_DONE=1

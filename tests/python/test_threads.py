@@ -1,0 +1,70 @@
+"""Calls run without the interpreter lock: other threads go on, and results do not depend on threads."""
+
+import json
+import threading
+from concurrent.futures import ThreadPoolExecutor
+
+import korvo_python_sdk as sdk
+
+KEY = sdk.private_key_from_seed("thread test seed with enough bytes for a key")
+PUBLIC = json.loads(sdk.private_key_to_public_key_xy(KEY))
+
+
+def order(nonce):
+    return json.dumps({
+        "nonce": str(nonce), "public_key": PUBLIC["x"], "expiration_timestamp": "1735689600",
+        "amount_synthetic": "1000000", "amount_collateral": "25000000", "amount_fee": "1000",
+        "asset_id_synthetic": "0x4254432d3130", "asset_id_collateral": "0x2893294412a4c8f915f75892b395ebbf",
+        "position_id": str(40 + nonce), "is_buying_synthetic": nonce % 2 == 0,
+    })
+
+
+def mixed_call(i):
+    """A deterministic mix of hashing, signing, verifying, key handling and failing calls."""
+    text = order(i)
+    kind = i % 5
+    if kind == 0:
+        return sdk.hash_limit_order(text)
+    if kind == 1:
+        return sdk.sign_limit_order(text, KEY)
+    if kind == 2:
+        signature = json.loads(sdk.sign(KEY, hex(i + 1)))
+        return sdk.verify_signature(signature["r"], signature["s"], PUBLIC["x"], "", hex(i + 1 + i % 2))
+    if kind == 3:
+        return sdk.private_key_to_public_key_xy(sdk.private_key_from_seed(f"seed number {i:04} of thirty-two bytes"))
+    try:
+        sdk.hash_limit_order(text[:-1])
+    except ValueError as failure:
+        return ("ValueError", str(failure), tuple(failure.__notes__))
+    return "no failure"
+
+
+def test_mixed_calls_from_eight_threads_match_one_thread():
+    count = 400
+    expected = [mixed_call(i) for i in range(count)]
+    with ThreadPoolExecutor(max_workers=8) as pool:
+        assert list(pool.map(mixed_call, range(count))) == expected
+
+
+def test_other_threads_run_during_a_call():
+    # One call long enough to span many switch intervals: held, the lock
+    # would stop the counting loop for all of it.
+    slow_request = '{"nonce": "' + "1" * 5_000_000 + '"}'
+    started, finished = threading.Event(), threading.Event()
+
+    def worker():
+        started.set()
+        try:
+            sdk.hash_withdraw(slow_request)
+        except ValueError:
+            pass
+        finished.set()
+
+    thread = threading.Thread(target=worker)
+    thread.start()
+    started.wait()
+    advanced = 0
+    while not finished.is_set():
+        advanced += 1
+    thread.join()
+    assert advanced > 1000
