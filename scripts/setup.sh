@@ -3,10 +3,11 @@
 # environment in .venv, and the module built and installed into it.
 # Safe to run again; sourced by demo.sh and test.sh.
 set -euo pipefail
-[ "${KORVO_SETUP_DONE:-}" = 1 ] && return 0
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VENV="$ROOT/.venv"
+# Scripts started by a script that has already set up share its set-up.
+[ "${KORVO_SETUP_DONE:-}" = "$ROOT" ] && return 0
 DEB_PACKAGES=(build-essential cmake pkg-config libssl-dev libb2-dev nlohmann-json3-dev libgtest-dev
               clang libclang-rt-14-dev valgrind)
 
@@ -45,4 +46,4 @@ if [ ! -x "$VENV/bin/python" ]; then
 fi
 "$VENV/bin/python" -m pip install -q --upgrade pip
 "$VENV/bin/python" -m pip install -q "$ROOT[test]"
-export KORVO_SETUP_DONE=1
+export KORVO_SETUP_DONE="$ROOT"

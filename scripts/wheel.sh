@@ -15,4 +15,5 @@ rm -rf "$RAW"
 # auditwheel picks the oldest manylinux tag the extension's symbol versions
 # allow; with nothing to bundle it only renames the wheel.
 mkdir -p "$ROOT/dist"
+rm -f "$ROOT"/dist/korvo_python_sdk-*.whl
 PATH="$VENV/bin:$PATH" "$VENV/bin/auditwheel" repair -w "$ROOT/dist" "$RAW"/korvo_python_sdk-*-cp312-abi3-linux_x86_64.whl
