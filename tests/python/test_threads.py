@@ -2,6 +2,7 @@
 
 import json
 import threading
+import time
 from concurrent.futures import ThreadPoolExecutor
 
 import korvo_python_sdk as sdk
@@ -47,24 +48,26 @@ def test_mixed_calls_from_eight_threads_match_one_thread():
 
 
 def test_other_threads_run_during_a_call():
-    # One call long enough to span many switch intervals: held, the lock
-    # would stop the counting loop for all of it.
-    slow_request = '{"nonce": "' + "1" * 5_000_000 + '"}'
-    started, finished = threading.Event(), threading.Event()
+    # One call that takes a few hundred milliseconds: with the lock held, the
+    # counting thread would stand still for all of it.
+    slow_request = '{"nonce": "' + "1" * 10_000_000 + '"}'
+    finished = threading.Event()
+    call_time = []
 
     def worker():
-        started.set()
+        begin = time.perf_counter()
         try:
             sdk.hash_withdraw(slow_request)
         except ValueError:
             pass
+        call_time.append(time.perf_counter() - begin)
         finished.set()
 
     thread = threading.Thread(target=worker)
+    ticks = [time.perf_counter()]
     thread.start()
-    started.wait()
-    advanced = 0
     while not finished.is_set():
-        advanced += 1
+        ticks.append(time.perf_counter())
     thread.join()
-    assert advanced > 1000
+    longest_stop = max(b - a for a, b in zip(ticks, ticks[1:]))
+    assert longest_stop < call_time[0] / 2, (longest_stop, call_time[0])
