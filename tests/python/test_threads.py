@@ -1,6 +1,8 @@
 """Calls run without the interpreter lock: other threads go on, and results do not depend on threads."""
 
 import json
+import subprocess
+import sys
 import threading
 import time
 from concurrent.futures import ThreadPoolExecutor
@@ -71,3 +73,27 @@ def test_other_threads_run_during_a_call():
     thread.join()
     longest_stop = max(b - a for a, b in zip(ticks, ticks[1:]))
     assert longest_stop < call_time[0] / 2, (longest_stop, call_time[0])
+
+
+def test_parameters_built_on_first_use_by_many_threads_at_once():
+    # A fresh process, so that eight threads race to build both parameter sets.
+    code = """if True:
+        import json, threading, korvo_python_sdk as sdk
+        key = "0x" + "0" * 63 + "7"
+        message = "0x" + "12" * 32
+        barrier = threading.Barrier(8)
+        results = [None] * 8
+        def first_use(i):
+            barrier.wait()
+            results[i] = (sdk.hash_signed_oracle_price(json.dumps({"signer_key": "0x1", "external_price": "5",
+                          "timestamp": "6", "signed_asset_id": "0x7"})), sdk.sign(key, message))
+        threads = [threading.Thread(target=first_use, args=(i,)) for i in range(8)]
+        for thread in threads: thread.start()
+        for thread in threads: thread.join()
+        print(json.dumps(results))
+    """
+    results = json.loads(subprocess.run([sys.executable, "-c", code], capture_output=True, text=True,
+                                        check=True).stdout)
+    oracle = json.dumps({"signer_key": "0x1", "external_price": "5", "timestamp": "6", "signed_asset_id": "0x7"})
+    expected = [sdk.hash_signed_oracle_price(oracle), sdk.sign("0x" + "0" * 63 + "7", "0x" + "12" * 32)]
+    assert results == [expected] * 8
