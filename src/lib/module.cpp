@@ -24,11 +24,7 @@ PyObject* call_row(const FunctionRow& row, PyObject* const* args, Py_ssize_t nar
   try {
     auto texts = bind_texts(row.signature, args, nargs, kwnames);
     if (!texts) return nullptr;
-    return run_guarded([&]() -> Result<Reply> {
-      auto outcome = row.run(*texts);
-      if (!outcome) return Error{std::string(row.context) + ": " + outcome.error().description};
-      return outcome;
-    });
+    return run_guarded([&] { return row.run(*texts); });
   } catch (const std::exception& failure) {
     return raise_panic(failure.what());
   }
