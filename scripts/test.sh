@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test: the Python surface, the C++ core (plain, with the
 # constant-time check of the fixed-base multiplication under valgrind, and
-# under AddressSanitizer + UndefinedBehaviorSanitizer), and a bounded fuzzing
-# run of the request reader.
+# under AddressSanitizer + UndefinedBehaviorSanitizer), the installed C++
+# package and korvo tool, and a bounded fuzzing run of the request reader.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$ROOT/scripts/setup.sh"
@@ -21,6 +21,9 @@ echo "== Python tests"
 echo "== C++ tests (the constant-time check runs under valgrind among them)"
 build "$ROOT/build-tests" -DCMAKE_BUILD_TYPE=Release -DKORVO_BUILD_BENCH=ON
 ctest --test-dir "$ROOT/build-tests" --output-on-failure -j"$JOBS"
+
+echo "== The installed C++ package: an example consumer and the korvo tool on the known answers"
+bash "$ROOT/scripts/ci_cpp_package.sh" "$ROOT/build-tests"
 
 echo "== C++ tests under ASan and UBSan"
 build "$ROOT/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVO_SANITIZE=ON

@@ -9,7 +9,7 @@ import subprocess
 
 import pytest
 
-from conftest import case_id, load_cases, matches_report
+from tool_cases import case_id, load_cases, matches_report
 
 pytestmark = pytest.mark.skipif(not os.environ.get("KORVO_CALL"), reason="needs the example built on an install")
 

@@ -4,7 +4,7 @@ import json
 
 import pytest
 
-from conftest import case_id, expected_kind, load_cases, matches_report
+from tool_cases import korvo, case_id, expected_kind, load_cases, matches_report
 
 KINDS = {
     "withdraw": "withdraw",

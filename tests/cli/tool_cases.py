@@ -1,3 +1,8 @@
+"""The installed korvo tool and the known-answer cases, for the tool and C++ package tests.
+
+Not a conftest: the Python tests beside this folder import theirs by that name.
+"""
+
 import json
 import os
 import re

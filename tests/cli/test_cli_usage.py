@@ -4,7 +4,7 @@ import json
 
 import pytest
 
-from conftest import load_cases
+from tool_cases import korvo, load_cases
 
 KEY = "0x01ac3072eac370baccf02ac0ec26cff103b3c6fa4c0966e5d11cab3b1c97c418"
 WITHDRAW = next(c for c in load_cases("cases.jsonl", {"hash_withdraw"}) if c["err"] is None)["args"][0]
