@@ -32,7 +32,7 @@ const std::string_view kHashHelp = R"(Usage: korvo hash KIND [FILE] [--json]
 Prints the request's message hash: "0x" and 64 lower-case digits.
 KIND: withdraw, transfer, limit-order, liquidate, oracle-price.
 The request is JSON from FILE, or from standard input without FILE or with "-".
---json prints {"hash": "0x..."}.
+--json prints {"hash":"0x..."}.
 )";
 
 const std::string_view kSignHelp = R"(Usage: korvo sign KIND [FILE] [--key-file KEYFILE] [--json]
@@ -51,7 +51,7 @@ const std::string_view kVerifyHelp = R"(Usage: korvo verify --r R --s S --public
 Checks the signature (R, S) over the 256-bit hexadecimal message M under the
 packed public key X. Prints "true" and exits 0 when the signature equation
 holds; prints "false" and exits 1 when it does not. --json prints
-{"valid": true} or {"valid": false}.
+{"valid":true} or {"valid":false}.
 
 Caveat: the message is itself the challenge, and neither R nor the public key
 is hashed into it. Anyone can therefore make an (R, S) that passes for any
@@ -74,7 +74,7 @@ const std::string_view kFromSeedHelp = R"(Usage: korvo key from-seed [--json] < 
 
 Derives a private key from the seed bytes on standard input (at least 32 bytes;
 one final line ending is dropped, so "echo" may be used) and prints it: "0x"
-and 64 digits. --json prints {"private_key": "0x..."}.
+and 64 digits. --json prints {"private_key":"0x..."}.
 )";
 
 const std::string_view kPublicKeyHelp = R"(Usage: korvo key public [--key-file KEYFILE] [--json]
@@ -88,7 +88,7 @@ const std::string_view kOnCurveHelp = R"(Usage: korvo key on-curve X Y [--json]
 
 Prints "true" and exits 0 when Y is exactly the point x coordinate of the
 packed public key X; prints "false" and exits 1 otherwise. --json prints
-{"on_curve": true} or {"on_curve": false}.
+{"on_curve":true} or {"on_curve":false}.
 )";
 
 }  // namespace korvo::cli

@@ -45,6 +45,6 @@ int main(int argc, char** argv) {
   } catch (const korvo::cli::UsageError& error) {
     return print_usage_error(out, error.what());
   } catch (const std::exception& failure) {
-    return print_usage_error(out, failure.what());
+    return print_internal_failure(out, failure.what());
   }
 }

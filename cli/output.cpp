@@ -8,6 +8,8 @@ namespace korvo::cli {
 
 namespace {
 
+constexpr std::string_view kInternalFailure = "internal failure";
+
 // Failure texts may quote input bytes that are not UTF-8.
 std::string dump(const nlohmann::json& value) {
   return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
@@ -23,7 +25,7 @@ int print_failure(const Output& out, std::string_view kind, std::string_view mes
 }
 
 int print_failure(const Output& out, const sdk::Failure& failure) {
-  const char* kind = failure.kind == sdk::FailureKind::ErrorValue ? "error" : "internal failure";
+  const std::string_view kind = failure.kind == sdk::FailureKind::ErrorValue ? "error" : kInternalFailure;
   return print_failure(out, kind, failure.message);
 }
 
@@ -49,6 +51,10 @@ int print_truth(const Output& out, const sdk::Outcome<bool>& outcome, std::strin
   }
   if (!std::cout.flush()) return kExitBadInput;
   return truth ? kExitTrue : kExitFalse;
+}
+
+int print_internal_failure(const Output& out, std::string_view message) {
+  return print_failure(out, kInternalFailure, message);
 }
 
 int print_usage_error(const Output& out, std::string_view message) {

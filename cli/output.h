@@ -22,5 +22,8 @@ int print_text(const Output& out, const sdk::Outcome<std::string>& outcome, std:
 int print_truth(const Output& out, const sdk::Outcome<bool>& outcome, std::string_view name);
 // Bad usage or unreadable input.
 int print_usage_error(const Output& out, std::string_view message);
+// A failure of the tool itself (out of memory, say), reported as the SDK's
+// internal failures are.
+int print_internal_failure(const Output& out, std::string_view message);
 
 }  // namespace korvo::cli
