@@ -1,7 +1,5 @@
 #include "commands.h"
 
-#include <iostream>
-
 #include "command_line.h"
 #include "help.h"
 #include "inputs.h"
@@ -26,17 +24,12 @@ constexpr RequestKind kKinds[] = {
     {"oracle-price", sdk::hash_signed_oracle_price, sdk::sign_signed_oracle_price},
 };
 
-// Enough for a key file with a comment or stray lines; a key has 66 characters.
+// Far more than a key's 66 characters and the white space around them.
 constexpr std::size_t kKeyCapacity = 4096;
 constexpr std::size_t kSeedCapacity = 64 * 1024;
 
 constexpr std::string_view kKeyFileOption[] = {"--key-file"};
 constexpr std::string_view kVerifyOptions[] = {"--r", "--s", "--public-key", "--message"};
-
-int print_help(std::string_view text) {
-  std::cout << text;
-  return std::cout.flush() ? kExitTrue : kExitBadInput;
-}
 
 // Unknown words are not echoed: a key typed in the wrong place would be.
 const RequestKind& request_kind(const CommandLine& line) {

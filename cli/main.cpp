@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <exception>
-#include <iostream>
 #include <span>
 #include <string_view>
 
@@ -28,10 +27,7 @@ int dispatch(Args args, const korvo::cli::Output& out) {
   if (command == "sign") return run_sign(rest, out);
   if (command == "verify") return run_verify(rest, out);
   if (command == "key") return run_key(rest, out);
-  if (command == "--help" || command == "-h" || command == "help") {
-    std::cout << kToolHelp;
-    return std::cout.flush() ? kExitTrue : kExitBadInput;
-  }
+  if (command == "--help" || command == "-h" || command == "help") return print_help(kToolHelp);
   throw UsageError(command.empty() ? "missing command" : "unknown command");
 }
 

@@ -53,6 +53,11 @@ int print_truth(const Output& out, const sdk::Outcome<bool>& outcome, std::strin
   return truth ? kExitTrue : kExitFalse;
 }
 
+int print_help(std::string_view text) {
+  std::cout << text;
+  return std::cout.flush() ? kExitTrue : kExitBadInput;
+}
+
 int print_internal_failure(const Output& out, std::string_view message) {
   return print_failure(out, kInternalFailure, message);
 }

@@ -20,6 +20,8 @@ struct Output {
 int print_text(const Output& out, const sdk::Outcome<std::string>& outcome, std::string_view name);
 // A truth value: "true" or "false", exit status 0 or 1.
 int print_truth(const Output& out, const sdk::Outcome<bool>& outcome, std::string_view name);
+// A command's --help text, on standard output.
+int print_help(std::string_view text);
 // Bad usage or unreadable input.
 int print_usage_error(const Output& out, std::string_view message);
 // A failure of the tool itself (out of memory, say), reported as the SDK's
