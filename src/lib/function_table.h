@@ -14,7 +14,7 @@ using Texts = std::span<const std::string_view>;
 
 struct FunctionRow {
   Signature signature;
-  const char* context;  // put in front of the operation's error description
+  // Error values come back with the function's context already in front.
   Result<Reply> (*run)(Texts texts);
 };
 

@@ -28,11 +28,7 @@ PyObject* call_row(const FunctionRow& row, PyObject* const* args, Py_ssize_t nar
     // The texts are the argument strings' own UTF-8 buffers: the strings are
     // immutable and the caller holds them for the whole call, so they stay
     // valid while the operation runs without the interpreter lock.
-    return run_guarded([&]() -> Result<Reply> {
-      auto outcome = row.run(*texts);
-      if (!outcome) return Error{std::string(row.context) + ": " + outcome.error().description};
-      return outcome;
-    });
+    return run_guarded([&] { return row.run(*texts); });
   } catch (const std::exception& failure) {
     return raise_panic(failure.what());
   }

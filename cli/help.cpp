@@ -1,0 +1,94 @@
+#include "help.h"
+
+namespace korvo::cli {
+
+const std::string_view kToolHelp = R"(Usage: korvo COMMAND [ARGS] [--json]
+
+Hashes and signs exchange requests and handles keys, printing exactly what the
+Python module's functions return.
+
+Commands:
+  hash KIND [FILE]        message hash of a request
+  sign KIND [FILE]        signature JSON of a request's hash
+  verify ...              checks the signature equation
+  key from-seed           private key from a seed on standard input
+  key public              public key of a private key
+  key on-curve X Y        whether Y is the point x coordinate of packed key X
+
+KIND is one of withdraw, transfer, limit-order, liquidate, oracle-price.
+Requests are JSON read from FILE, or from standard input without FILE or with "-".
+Private keys come from --key-file FILE or the environment variable
+KORVO_PRIVATE_KEY, never from the command line.
+
+Options for every command:
+  --json      print the result (and a failure, on standard error) as a JSON object
+  -h, --help  this text, or a command's own
+
+Exit status: 0 success (or true), 1 false (verify, key on-curve), 2 bad input.
+)";
+
+const std::string_view kHashHelp = R"(Usage: korvo hash KIND [FILE] [--json]
+
+Prints the request's message hash: "0x" and 64 lower-case digits.
+KIND: withdraw, transfer, limit-order, liquidate, oracle-price.
+The request is JSON from FILE, or from standard input without FILE or with "-".
+--json prints {"hash":"0x..."}.
+)";
+
+const std::string_view kSignHelp = R"(Usage: korvo sign KIND [FILE] [--key-file KEYFILE] [--json]
+
+Prints the signature JSON {"r","s"} of the request's message hash.
+KIND: withdraw, transfer, limit-order, liquidate, oracle-price.
+The request is JSON from FILE, or from standard input without FILE or with "-".
+The private key (hexadecimal text) is read from KEYFILE, or else from the
+environment variable KORVO_PRIVATE_KEY; white space around it is ignored.
+It is never taken from an argument: other users can read the process list.
+The output is JSON already and is the same with --json.
+)";
+
+const std::string_view kVerifyHelp = R"(Usage: korvo verify --r R --s S --public-key X --message M [--json]
+
+Checks the signature (R, S) over the 256-bit hexadecimal message M under the
+packed public key X. Prints "true" and exits 0 when the signature equation
+holds; prints "false" and exits 1 when it does not. --json prints
+{"valid":true} or {"valid":false}.
+
+Caveat: the message is itself the challenge, and neither R nor the public key
+is hashed into it. Anyone can therefore make an (R, S) that passes for any
+public key and any message of their choice. A pass shows that the equation
+holds, not that the holder of the private key signed the message: it
+authenticates nothing unless you know by other means where the signature came
+from.
+)";
+
+const std::string_view kKeyHelp = R"(Usage: korvo key (from-seed | public | on-curve X Y) [--json]
+
+  key from-seed     private key from a seed on standard input
+  key public        public key of the private key in --key-file or KORVO_PRIVATE_KEY
+  key on-curve X Y  whether Y is the point x coordinate of packed key X
+
+See 'korvo key COMMAND --help'.
+)";
+
+const std::string_view kFromSeedHelp = R"(Usage: korvo key from-seed [--json] < SEEDFILE
+
+Derives a private key from the seed bytes on standard input (at least 32 bytes;
+one final line ending is dropped, so "echo" may be used) and prints it: "0x"
+and 64 digits. --json prints {"private_key":"0x..."}.
+)";
+
+const std::string_view kPublicKeyHelp = R"(Usage: korvo key public [--key-file KEYFILE] [--json]
+
+Prints {"x": packed public key, "y": the point's x coordinate} for the private
+key in KEYFILE, or else in the environment variable KORVO_PRIVATE_KEY. The
+output is JSON already and is the same with --json.
+)";
+
+const std::string_view kOnCurveHelp = R"(Usage: korvo key on-curve X Y [--json]
+
+Prints "true" and exits 0 when Y is exactly the point x coordinate of the
+packed public key X; prints "false" and exits 1 otherwise. --json prints
+{"on_curve":true} or {"on_curve":false}.
+)";
+
+}  // namespace korvo::cli

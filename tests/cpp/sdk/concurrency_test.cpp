@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "korvo/sdk.h"
+
+namespace korvo::sdk {
+namespace {
+
+struct SignCase {
+  std::string json;
+  std::string key;
+  std::string signature;
+};
+
+// The successful sign_limit_order cases of the known answers.
+std::vector<SignCase> limit_order_cases() {
+  std::ifstream lines(std::filesystem::path(KORVO_VECTORS_DIR) / "cases.jsonl");
+  std::vector<SignCase> cases;
+  for (std::string line; std::getline(lines, line);) {
+    const auto c = nlohmann::json::parse(line);
+    if (c["fn"] == "sign_limit_order" && c["err"].is_null()) {
+      cases.push_back({c["args"][0], c["args"][1], c["ok"]});
+    }
+  }
+  return cases;
+}
+
+// The first calls build the shared parameter tables; threads that start
+// together race for them, and every one must still get the known answers.
+TEST(Concurrency, ThreadsStartingTogetherGetTheKnownSignatures) {
+  const auto cases = limit_order_cases();
+  ASSERT_FALSE(cases.empty());
+  constexpr int kThreads = 4;
+  std::vector<int> wrong(kThreads, 0);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t) {
+    threads.emplace_back([&, t] {
+      for (std::size_t i = 0; i < cases.size(); ++i) {
+        const auto& c = cases[(i + static_cast<std::size_t>(t)) % cases.size()];
+        const auto signature = sign_limit_order(c.json, c.key);
+        if (!signature || signature.value() != c.signature) ++wrong[t];
+      }
+    });
+  }
+  for (auto& thread : threads) thread.join();
+  EXPECT_EQ(wrong, std::vector<int>(kThreads, 0));
+}
+
+TEST(OutcomeDeathTest, ReadingTheWrongSideEndsTheProcess) {
+  const auto failed = hash_withdraw("{}");
+  ASSERT_FALSE(failed.ok());
+  EXPECT_DEATH((void)failed.value(), "");
+  const auto hashed = private_key_from_seed("a seed text of thirty-two bytes!");
+  ASSERT_TRUE(hashed.ok());
+  EXPECT_DEATH((void)hashed.failure(), "");
+}
+
+}  // namespace
+}  // namespace korvo::sdk
