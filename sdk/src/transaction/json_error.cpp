@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "encoding/input_excerpt.h"
 #include "encoding/utf8.h"
 
 namespace korvo::transaction {
@@ -40,15 +41,22 @@ std::string with_position(std::string_view message, std::string_view text, std::
 }
 
 // The parser writes "[json.exception.<kind>.<id>] " and, for syntax errors,
-// "parse error at line L, column C: " in front of its wording.
-std::string syntax_error_text(std::string_view what) {
+// "parse error at line L, column C: " in front of its wording, and quotes the
+// token it stopped in (control characters already escaped) in full.
+std::string syntax_error_text(std::string_view what, std::string_view last_token) {
   if (const auto tag_end = what.find("] "); what.starts_with("[") && tag_end != std::string_view::npos) {
     what.remove_prefix(tag_end + 2);
   }
   if (const auto position_end = what.find(": "); what.starts_with("parse error") && position_end != std::string_view::npos) {
     what.remove_prefix(position_end + 2);
   }
-  return escape_invalid_utf8(what);
+  std::string text(what);
+  std::string quoted(1, '\'');
+  quoted.append(last_token).push_back('\'');
+  if (const auto at = text.find(quoted); !last_token.empty() && at != std::string::npos) {
+    text.replace(at + 1, last_token.size(), encoding::excerpt(last_token));
+  }
+  return escape_invalid_utf8(text);
 }
 
 }  // namespace korvo::transaction

@@ -12,7 +12,8 @@ namespace korvo::transaction {
 std::string with_position(std::string_view message, std::string_view text, std::size_t offset);
 
 // The parser's own wording of a syntax error, without its exception tag and
-// its (differently counted) position; bytes that are not UTF-8 show as \xNN.
-std::string syntax_error_text(std::string_view what);
+// its (differently counted) position; the quoted `last_token` cut to an
+// excerpt, and bytes that are not UTF-8 shown as \xNN.
+std::string syntax_error_text(std::string_view what, std::string_view last_token);
 
 }  // namespace korvo::transaction
