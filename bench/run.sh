@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs every benchmark: the C++ ones in bench/*.cpp and the
-# per-call times of the Python functions.
+# per-call times of the Python functions and their throughput from threads.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$ROOT/scripts/setup.sh"
@@ -12,3 +12,5 @@ for program in "$ROOT"/build-bench/bench/bench_*; do
 done
 echo "== Python functions"
 "$VENV/bin/python" "$ROOT/bench/bench_python.py"
+echo "== Python threads"
+"$VENV/bin/python" "$ROOT/bench/bench_threads.py"

@@ -1,12 +1,28 @@
 """Derives a key, hashes and signs one request of each kind, and verifies the signatures."""
 
 import json
+from collections.abc import Callable
 
 import korvo_python_sdk as sdk
 
 SEED = "korvo demo seed: never use a public seed for real funds"
 
-ORDER = {
+HASH: dict[str, Callable[[str], str]] = {
+    "withdraw": sdk.hash_withdraw,
+    "transfer": sdk.hash_transfer,
+    "limit_order": sdk.hash_limit_order,
+    "liquidate": sdk.hash_liquidate,
+    "signed_oracle_price": sdk.hash_signed_oracle_price,
+}
+SIGN: dict[str, Callable[[str, str], str]] = {
+    "withdraw": sdk.sign_withdraw,
+    "transfer": sdk.sign_transfer,
+    "limit_order": sdk.sign_limit_order,
+    "liquidate": sdk.sign_liquidate,
+    "signed_oracle_price": sdk.sign_signed_oracle_price,
+}
+
+ORDER: dict[str, object] = {
     "nonce": "1",
     "public_key": None,  # filled with the demo key below
     "expiration_timestamp": "1735689600",
@@ -20,7 +36,7 @@ ORDER = {
 }
 
 
-def requests(public_key):
+def requests(public_key: str) -> dict[str, dict[str, object]]:
     order = dict(ORDER, public_key=public_key)
     return {
         "withdraw": {
@@ -45,7 +61,7 @@ def requests(public_key):
     }
 
 
-def main():
+def main() -> None:
     private_key = sdk.private_key_from_seed(SEED)
     public = json.loads(sdk.private_key_to_public_key_xy(private_key))
     print(f"public key (packed): {public['x']}")
@@ -54,8 +70,8 @@ def main():
 
     for kind, request in requests(public["x"]).items():
         text = json.dumps(request)
-        message = getattr(sdk, f"hash_{kind}")(text)
-        signature = json.loads(getattr(sdk, f"sign_{kind}")(text, private_key))
+        message = HASH[kind](text)
+        signature = json.loads(SIGN[kind](text, private_key))
         valid = sdk.verify_signature(signature["r"], signature["s"], public["x"], public["y"], message)
         print(f"{kind:20} hash {message}")
         print(f"{'':20} r    {signature['r']}\n{'':20} s    {signature['s']}  verified: {valid}")

@@ -6,6 +6,8 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VENV="$ROOT/.venv"
+# Scripts started by a script that has already set up share its set-up.
+[ "${KORVO_SETUP_DONE:-}" = "$ROOT" ] && return 0
 DEB_PACKAGES=(build-essential cmake pkg-config libssl-dev libb2-dev nlohmann-json3-dev libgtest-dev
               clang libclang-rt-14-dev valgrind)
 
@@ -44,3 +46,4 @@ if [ ! -x "$VENV/bin/python" ]; then
 fi
 "$VENV/bin/python" -m pip install -q --upgrade pip
 "$VENV/bin/python" -m pip install -q "$ROOT[test]"
+export KORVO_SETUP_DONE="$ROOT"

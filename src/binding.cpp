@@ -44,7 +44,7 @@ std::optional<std::size_t> param_index(const Signature& sig, PyObject* name) {
 
 std::string type_name(PyObject* obj) {
   PyObject* qualname = PyType_GetQualName(Py_TYPE(obj));
-  const char* text = qualname != nullptr ? PyUnicode_AsUTF8(qualname) : nullptr;
+  const char* text = qualname != nullptr ? PyUnicode_AsUTF8AndSize(qualname, nullptr) : nullptr;
   std::string name = text != nullptr ? text : "<failed to extract type name>";
   Py_XDECREF(qualname);
   PyErr_Clear();
@@ -64,7 +64,7 @@ void prefix_type_error(const char* param) {
     Py_DECREF(error);
     return;
   }
-  PyObject* wrapped = PyObject_CallOneArg(PyExc_TypeError, renamed);
+  PyObject* wrapped = PyObject_CallFunctionObjArgs(PyExc_TypeError, renamed, nullptr);
   Py_DECREF(renamed);
   if (wrapped != nullptr) PyException_SetCause(wrapped, PyException_GetCause(error));
   Py_DECREF(error);
@@ -102,9 +102,9 @@ std::optional<std::vector<std::string_view>> bind_texts(const Signature& sig, Py
   std::vector<PyObject*> bound(sig.params.size(), nullptr);
   for (Py_ssize_t i = 0; i < nargs; ++i) bound[static_cast<std::size_t>(i)] = args[i];
 
-  const Py_ssize_t nkw = kwnames != nullptr ? PyTuple_GET_SIZE(kwnames) : 0;
+  const Py_ssize_t nkw = kwnames != nullptr ? PyTuple_Size(kwnames) : 0;
   for (Py_ssize_t k = 0; k < nkw; ++k) {
-    PyObject* name = PyTuple_GET_ITEM(kwnames, k);
+    PyObject* name = PyTuple_GetItem(kwnames, k);
     const auto index = param_index(sig, name);
     if (!index) {
       PyErr_Format(PyExc_TypeError, "%s() got an unexpected keyword argument '%U'", sig.name, name);

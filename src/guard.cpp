@@ -3,18 +3,50 @@
 #include <cstdio>
 #include <exception>
 #include <optional>
+#include <string_view>
 
 namespace korvo::module {
 
 namespace {
 
-void write_report(const char* kind, const std::string& message) {
-  std::fprintf(stderr, "korvo_python_sdk: %s\n%s\n", kind, message.c_str());
+// Lets other Python threads run while the operation computes; taken back on
+// every way out, unwinding included.
+class GilReleased {
+ public:
+  GilReleased() : state_(PyEval_SaveThread()) {}
+  ~GilReleased() { PyEval_RestoreThread(state_); }
+  GilReleased(const GilReleased&) = delete;
+  GilReleased& operator=(const GilReleased&) = delete;
+
+ private:
+  PyThreadState* state_;
+};
+
+// Written with its length: a message is never cut short at a NUL.
+void write_report(std::string_view kind, std::string_view message) {
+  constexpr std::string_view kHeader = "korvo_python_sdk: ";
+  std::fwrite(kHeader.data(), 1, kHeader.size(), stderr);
+  std::fwrite(kind.data(), 1, kind.size(), stderr);
+  std::fputc('\n', stderr);
+  std::fwrite(message.data(), 1, message.size(), stderr);
+  std::fputc('\n', stderr);
   std::fflush(stderr);
 }
 
-PyObject* raise_value_error() {
-  PyErr_SetString(PyExc_ValueError, "Any { .. }");
+// ValueError("Any { .. }") with the report's message as a note, so that
+// tracebacks, logging and `__notes__` carry the reason.
+PyObject* raise_value_error(std::string_view message) {
+  PyObject* error = PyObject_CallFunction(PyExc_ValueError, "s", "Any { .. }");
+  if (error == nullptr) return nullptr;
+  PyObject* note = PyUnicode_DecodeUTF8(message.data(), static_cast<Py_ssize_t>(message.size()), "backslashreplace");
+  PyObject* added = note != nullptr ? PyObject_CallMethod(error, "add_note", "O", note) : nullptr;
+  Py_XDECREF(note);
+  if (added == nullptr) {
+    Py_DECREF(error);
+    return nullptr;
+  }
+  Py_DECREF(added);
+  PyErr_SetRaisedException(error);
   return nullptr;
 }
 
@@ -28,15 +60,23 @@ PyObject* to_python(const Reply& reply) {
 
 PyObject* run_guarded(const std::function<Result<Reply>()>& operation) {
   std::optional<Result<Reply>> outcome;
-  try {
-    outcome.emplace(operation());
-  } catch (const std::exception& failure) {
-    write_report("internal failure", failure.what());
-    return raise_value_error();
+  std::optional<std::string> internal_failure;
+  {
+    GilReleased released;
+    try {
+      outcome.emplace(operation());
+    } catch (const std::exception& failure) {
+      internal_failure.emplace(failure.what());
+    }
+  }
+  if (internal_failure) {
+    write_report("internal failure", *internal_failure);
+    return raise_value_error(*internal_failure);
   }
   if (!outcome->ok()) {
-    write_report("error", outcome->error().description);
-    return raise_value_error();
+    const std::string& description = outcome->error().description;
+    write_report("error", description);
+    return raise_value_error(description);
   }
   return to_python(outcome->value());
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The operation guard: runs one SDK operation, turns an error value or an
 // internal failure into ValueError("Any { .. }") with a failure report on
-// standard error, and hands a successful reply back as a Python object.
+// standard error (its message also the exception's note), and hands a
+// successful reply back as a Python object.
 
 #include <functional>
 #include <string>
@@ -14,7 +15,9 @@ namespace korvo::module {
 
 using Reply = std::variant<std::string, bool>;
 
-// Error values from `operation` arrive with their context already in front.
+// Runs `operation` with the interpreter lock released, so it must touch no
+// Python object: it reads only texts whose owners outlive the call. Error
+// values from it arrive with their context already in front.
 PyObject* run_guarded(const std::function<Result<Reply>()>& operation);
 
 }  // namespace korvo::module

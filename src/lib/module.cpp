@@ -8,6 +8,7 @@
 
 #include "binding.h"
 #include "guard.h"
+#include "lib/function_docs.h"
 #include "lib/function_table.h"
 #include "panic.h"
 #include "python.h"
@@ -24,6 +25,9 @@ PyObject* call_row(const FunctionRow& row, PyObject* const* args, Py_ssize_t nar
   try {
     auto texts = bind_texts(row.signature, args, nargs, kwnames);
     if (!texts) return nullptr;
+    // The texts are the argument strings' own UTF-8 buffers: the strings are
+    // immutable and the caller holds them for the whole call, so they stay
+    // valid while the operation runs without the interpreter lock.
     return run_guarded([&]() -> Result<Reply> {
       auto outcome = row.run(*texts);
       if (!outcome) return Error{std::string(row.context) + ": " + outcome.error().description};
@@ -39,14 +43,15 @@ PyObject* entry(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kw
   return call_row(kFunctionTable[I], args, nargs, kwnames);
 }
 
-// "name(a, b)\n--\n\n": the interpreter derives __text_signature__ from it.
+// "name(a, b)\n--\n\n" and the documentation: the interpreter derives
+// __text_signature__ from the first line and __doc__ from the rest.
 std::string text_signature_doc(const Signature& signature) {
   std::string doc = std::string(signature.name) + "(";
   for (std::size_t i = 0; i < signature.params.size(); ++i) {
     if (i > 0) doc += ", ";
     doc += signature.params[i];
   }
-  return doc + ")\n--\n\n";
+  return doc + ")\n--\n\n" + std::string(function_doc(signature.name));
 }
 
 struct MethodTable {
@@ -115,6 +120,10 @@ PyObject* create_module() {
     Py_DECREF(module);
     PyErr_SetString(PyExc_ImportError,
                     "korvo_python_sdk may be initialised only once per interpreter process");
+    return nullptr;
+  }
+  if (PyModule_AddStringConstant(module, "__version__", KORVO_VERSION) < 0) {
+    Py_DECREF(module);
     return nullptr;
   }
   PyObject* module_name = PyModule_GetNameObject(module);

@@ -1,8 +1,12 @@
 """The module's surface: names, signatures, argument binding and failure mapping."""
 
+import ast
+import importlib.metadata
 import inspect
+import logging
 import subprocess
 import sys
+from pathlib import Path
 
 import pytest
 
@@ -30,6 +34,16 @@ FUNCTIONS = [
 NAMES = [name for name, _ in FUNCTIONS]
 
 
+def stub_summaries():
+    """The one-line docstrings of the stub package, read from its source."""
+    stub = Path(__file__).resolve().parents[2] / "src" / "stubs" / "__init__.pyi"
+    tree = ast.parse(stub.read_text(encoding="utf-8"))
+    return {node.name: ast.get_docstring(node) for node in tree.body if isinstance(node, ast.FunctionDef)}
+
+
+STUB_SUMMARIES = stub_summaries()
+
+
 def test_all_lists_the_functions_in_table_order():
     assert sdk.__all__ == NAMES
     assert type(sdk.__all__) is list
@@ -43,11 +57,18 @@ def test_function_objects(name, params):
     assert function.__module__ == "korvo_python_sdk"
     assert function.__self__ is sdk
     assert function.__text_signature__ == "(" + ", ".join(params) + ")"
-    assert function.__doc__ is None
+    summary, _, details = function.__doc__.partition("\n\n")
+    assert summary == STUB_SUMMARIES[name]
+    assert "Returns" in details and "Raises ValueError" in details
     assert list(inspect.signature(function).parameters) == params
     for parameter in inspect.signature(function).parameters.values():
         assert parameter.kind is inspect.Parameter.POSITIONAL_OR_KEYWORD
         assert parameter.default is inspect.Parameter.empty
+
+
+def test_version_is_the_package_version():
+    assert sdk.__version__ == importlib.metadata.version("korvo_python_sdk")
+    assert "__version__" not in sdk.__all__
 
 
 def test_panic_exception_is_not_exported():
@@ -133,3 +154,35 @@ class TestFailureMapping:
         with pytest.raises(ValueError) as raised:
             sdk.private_key_from_seed("")
         assert raised.value.__cause__ is None
+
+
+# One failing call of each family, with its report's message line.
+FAILING_CALLS = [
+    ("hash", lambda: sdk.hash_limit_order("{}"), "error"),
+    ("sign", lambda: sdk.sign("0x1", "xyz"), "error"),
+    ("verify", lambda: sdk.verify_signature("0x1", "0x1", "0x1", "", "0xzz"), "error"),
+    ("keys", lambda: sdk.private_key_from_seed("short"), "error"),
+    ("layer-1", lambda: sdk.eth_sign("0xzz", "0x1"), "error"),
+    ("internal", lambda: sdk.hash_transfer("not json"), "internal failure"),
+]
+
+
+@pytest.mark.parametrize("family,call,kind", FAILING_CALLS, ids=[f for f, _, _ in FAILING_CALLS])
+def test_failure_report_form_and_note(family, call, kind, stderr_report):
+    with pytest.raises(ValueError) as raised:
+        call()
+    assert str(raised.value) == "Any { .. }"
+    report = stderr_report()
+    header, message, rest = report.split("\n", 2)
+    assert header == f"korvo_python_sdk: {kind}"
+    assert rest == ""
+    assert raised.value.__notes__ == [message]
+
+
+def test_note_shows_in_logged_tracebacks(caplog):
+    with caplog.at_level("ERROR"):
+        try:
+            sdk.private_key_from_seed("short")
+        except ValueError:
+            logging.getLogger("client").exception("signing failed")
+    assert "Couldn't derive private key from seed: seed is too short" in caplog.text

@@ -51,15 +51,18 @@ def test_seed_length_counts_utf8_bytes(seed, ok, capfd):
     if ok:
         assert sdk.private_key_from_seed(seed) == reference_key(seed.encode())
     else:
-        with pytest.raises(ValueError, match=r"^Any \{ \.\. \}$"):
+        with pytest.raises(ValueError) as raised:
             sdk.private_key_from_seed(seed)
+        assert str(raised.value) == "Any { .. }"
         assert "Couldn't derive private key from seed: seed is too short" in capfd.readouterr().err
 
 
 def test_a_rejected_key_is_not_echoed_to_the_failure_report(capfd):
     near_key = "0x" + format(FS_MODULUS + 0x1234, "064x")
-    with pytest.raises(ValueError, match=r"^Any \{ \.\. \}$"):
+    with pytest.raises(ValueError) as raised:
         sdk.private_key_to_public_key_xy(near_key)
+    assert str(raised.value) == "Any { .. }"
     report = capfd.readouterr().err
     assert "Cannot convert into prime field value: 0x<withheld> is not an element of the field" in report
     assert near_key[2:] not in report
+    assert near_key[2:] not in "".join(raised.value.__notes__)
