@@ -68,6 +68,9 @@ TEST(JsonQuotedInput, ControlCharactersAreEscapedAndLongInputIsCut) {
             "'\"80e4184174382181284...' at line 1 column 65");
   EXPECT_EQ(read_error<Liquidate>(R"({"liquidator_order":")" + key + R"("})"),
             R"(invalid type: string "80e41841743821812849...", expected struct LimitOrderRequest at line 1 column 86)");
+  // Code points that some readers take for a line break stay escaped too.
+  EXPECT_EQ(read_error<Liquidate>(R"({"liquidator_order":"a\u0085b\u2028c\u2029"})"),
+            R"(invalid type: string "a\u0085b\u2028c\u2029", expected struct LimitOrderRequest at line 1 column 43)");
 }
 
 TEST(JsonStrings, EscapesInKeysAndValuesAreDecodedBeforeMatching) {
