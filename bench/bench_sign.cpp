@@ -18,7 +18,7 @@ int main() {
   using bench::sink;
 
   const auto& params = curve::jubjub_params();
-  const curve::Fs sk = tx::private_key_from_string("0x05a094d3d2a9dda4bc15cd7a5219df3291dac11804fe70aacc03cbf0163884fd").value();
+  const curve::Fs sk = *tx::private_key_from_string("0x05a094d3d2a9dda4bc15cd7a5219df3291dac11804fe70aacc03cbf0163884fd").value();
   const auto msg = encoding::U256::from_str("0x2b3c4d5e6f708192a3b4c5d6e7f8091a2b3c4d5e6f708192a3b4c5d6e7f8091").value().to_little_endian();
   const auto fresh = tx::TxSignature::sign_msg(sk, msg);
   const curve::Point<curve::Unknown> public_key = params.mul_generator_ct(5, sk);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs every test: the Python surface, the wheel as users install it (built,
 # inspected, installed without a compiler into CPython 3.12 and 3.13, type
-# checked), the C++ core (plain, with the constant-time check of the
-# fixed-base multiplication under valgrind, and under AddressSanitizer +
+# checked), the C++ core (plain, with the constant-time checks under valgrind
+# from a key's text to the signature and of the assembly products, and the
+# check that no secret outlives a call in memory; then under AddressSanitizer +
 # UndefinedBehaviorSanitizer), the installed C++ package and korvo tool, and a
 # bounded fuzzing run of the request reader.
 # Every test has a time limit, so a hang fails with the test's name.
@@ -25,7 +26,7 @@ echo "== The wheel"
 bash "$ROOT/scripts/wheel.sh"
 bash "$ROOT/scripts/check_wheel.sh"
 
-echo "== C++ tests (the constant-time check runs under valgrind among them)"
+echo "== C++ tests (the constant-time checks run under valgrind among them)"
 build "$ROOT/build-tests" -DCMAKE_BUILD_TYPE=Release -DKORVO_BUILD_BENCH=ON
 ctest --test-dir "$ROOT/build-tests" --output-on-failure --timeout 300 -j"$JOBS"
 

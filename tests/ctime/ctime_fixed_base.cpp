@@ -3,27 +3,18 @@
 // a signature (S = c*sk + r). Any branch or table index that depends on the
 // secret makes valgrind report an error. Results are compared with the
 // variable-time method once marked defined again.
-#include <valgrind/memcheck.h>
-
 #include <cstdio>
 #include <cstring>
 
 #include "curve/jubjub_params.h"
+#include "marks.h"
 
 namespace {
 
+using korvo::ctime::mark_public;
+using korvo::ctime::mark_secret;
 using korvo::curve::Fs;
 using korvo::curve::FsRepr;
-
-template <class T>
-void mark_secret(T& value) {
-  VALGRIND_MAKE_MEM_UNDEFINED(&value, sizeof(T));
-}
-
-template <class T>
-void mark_public(T& value) {
-  VALGRIND_MAKE_MEM_DEFINED(&value, sizeof(T));
-}
 
 bool check_fixed_base(const FsRepr& scalar) {
   const auto& params = korvo::curve::jubjub_params();

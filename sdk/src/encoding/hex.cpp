@@ -1,5 +1,7 @@
 #include "encoding/hex.h"
 
+#include "encoding/input_excerpt.h"
+
 namespace korvo::encoding {
 
 int hex_digit_value(unsigned char c) {
@@ -10,26 +12,7 @@ int hex_digit_value(unsigned char c) {
 }
 
 std::string invalid_character_text(unsigned char c, std::size_t position) {
-  std::string shown;
-  if (c < 0x80) {
-    shown.push_back(static_cast<char>(c));
-  } else {  // U+0080..U+00FF in UTF-8
-    shown.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    shown.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
-  return "Invalid character '" + shown + "' at position " + std::to_string(position);
-}
-
-Result<std::vector<std::uint8_t>> hex_decode(std::string_view text) {
-  if (text.size() % 2 != 0) return Error{"Odd number of digits"};
-  std::vector<std::uint8_t> bytes(text.size() / 2);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    const int v = hex_digit_value(c);
-    if (v < 0) return Error{invalid_character_text(c, i)};
-    bytes[i / 2] = static_cast<std::uint8_t>(i % 2 == 0 ? v << 4 : bytes[i / 2] | v);
-  }
-  return bytes;
+  return "Invalid character '" + shown_byte(c) + "' at position " + std::to_string(position);
 }
 
 std::string hex_lower(std::span<const std::uint8_t> bytes) {

@@ -1,7 +1,8 @@
 #pragma once
 // The seventeen SDK operations, one behind each function of the Python module.
 // Each takes texts and returns its value or an error value; internal failures
-// unwind as korvo::InternalFailure.
+// unwind as korvo::InternalFailure. Those that handle a private key wipe the
+// stack they used before they return or unwind.
 
 #include <string>
 #include <string_view>

@@ -8,12 +8,10 @@ namespace korvo::lib {
 
 namespace {
 
-// Signs the 32 little-endian bytes of `message`; the key is wiped after use.
-tx::JubjubSignature sign_message(curve::Fs& sk, const encoding::U256& message) {
+// Signs the 32 little-endian bytes of `message`.
+tx::JubjubSignature sign_message(const curve::Fs& sk, const encoding::U256& message) {
   const auto bytes = message.to_little_endian();
-  const auto signature = tx::TxSignature::sign_msg(sk, bytes);
-  wipe(sk);
-  return signature.to_jubjub_signature();
+  return tx::TxSignature::sign_msg(sk, bytes).to_jubjub_signature();
 }
 
 // The hash comes first, so a request that fails to hash is reported even
@@ -21,11 +19,13 @@ tx::JubjubSignature sign_message(curve::Fs& sk, const encoding::U256& message) {
 template <class Record>
 Result<tx::JubjubSignature> sign_request(std::string_view json, std::string_view private_key,
                                          FailureRoad json_road, FailureRoad key_road) {
-  auto hash = request_hash<Record>(json, json_road);
-  if (!hash) return hash.error();
-  auto sk = route(tx::private_key_from_string(private_key), key_road);
-  if (!sk) return sk.error();
-  return sign_message(sk.value(), hash.value());
+  return with_stack_wiped([&]() -> Result<tx::JubjubSignature> {
+    auto hash = request_hash<Record>(json, json_road);
+    if (!hash) return hash.error();
+    auto sk = route(tx::private_key_from_string(private_key), key_road);
+    if (!sk) return sk.error();
+    return sign_message(*sk.value(), hash.value());
+  });
 }
 
 }  // namespace
@@ -56,15 +56,15 @@ Result<tx::JubjubSignature> sign_signed_oracle_price(std::string_view json, std:
 
 // The message is signed as given (not hashed again); it is checked before the key.
 Result<tx::JubjubSignature> sign(std::string_view private_key, std::string_view msg) {
-  auto message = encoding::U256::from_str(msg);
-  if (!message) return message.error();
-  auto sk = tx::private_key_from_string(private_key);
-  if (!sk) return sk.error();
-  return sign_message(sk.value(), message.value());
+  return with_stack_wiped([&]() -> Result<tx::JubjubSignature> {
+    KORVO_TRY(message, encoding::U256::from_str(msg));
+    KORVO_TRY(sk, tx::private_key_from_string(private_key));
+    return sign_message(*sk, message);
+  });
 }
 
 Result<tx::L1Signature> l1_sign(std::string_view msg, std::string_view private_key) {
-  return tx::l1_sign(msg, private_key);
+  return with_stack_wiped([&] { return tx::l1_sign(msg, private_key); });
 }
 
 }  // namespace korvo::lib

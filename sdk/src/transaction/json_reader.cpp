@@ -81,8 +81,8 @@ class SaxEvents {
   bool end_object() { return reader_.end(token_end()); }
   bool start_array(std::size_t) { return reader_.value(JsonSequenceStart{}, token_end()); }
   bool end_array() { return reader_.end(token_end()); }
-  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& error) {
-    return reader_.syntax_error(syntax_error_text(error.what()), token_end());
+  bool parse_error(std::size_t, const std::string& last_token, const nlohmann::detail::exception& error) {
+    return reader_.syntax_error(syntax_error_text(error.what(), last_token), token_end());
   }
 
  private:

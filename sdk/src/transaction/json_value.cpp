@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "encoding/input_excerpt.h"
 #include "encoding/json_writer.h"
 
 namespace korvo::transaction {
@@ -56,7 +57,8 @@ struct Describe {
   std::string operator()(double value) const { return "floating point `" + float_text(value) + "`"; }
   std::string operator()(const std::string& value) const {
     std::string text = "string ";
-    encoding::append_json_string(text, value);  // escaped, so the message stays on one line
+    // Escaped, so the message stays on one line; cut, as the text may be a misplaced key.
+    encoding::append_json_string(text, encoding::excerpt(value));
     return text;
   }
   std::string operator()(JsonMapStart) const { return "map"; }

@@ -2,7 +2,7 @@
 
 #include "encoding/hex.h"
 #include "encoding/u256.h"
-#include "support/secret.h"
+#include "support/declassify.h"
 
 namespace korvo::tx {
 
@@ -23,21 +23,23 @@ curve::FsRepr repr_of(std::span<const std::uint8_t, 32> bytes) {
 
 }  // namespace
 
-Result<curve::Fs> FeConvert::from_bytes(std::span<const std::uint8_t> bytes) {
+Result<Secret<curve::Fs>> FeConvert::from_bytes(std::span<const std::uint8_t> bytes) {
   if (bytes.size() != 32) return Error{ConversionError::incorrect_input_size(bytes.size(), 32).to_string()};
-  std::optional<curve::Fs> element = from_bytes_if_canonical(bytes.first<32>());
+  Secret<curve::Fs> element;
   // Every value converted here is a would-be private key, and the failure
   // report may end up in a log: its digits are withheld, and never formatted.
-  if (!element) return Error{ConversionError::prime_field_decoding(kWithheldValue).to_string()};
-  return *element;
+  if (!from_bytes_if_canonical(bytes.first<32>(), *element)) {
+    return Error{ConversionError::prime_field_decoding(kWithheldValue).to_string()};
+  }
+  return element;
 }
 
-std::optional<curve::Fs> FeConvert::from_bytes_if_canonical(std::span<const std::uint8_t, 32> bytes) {
-  curve::FsRepr repr = repr_of(bytes);
-  std::optional<curve::Fs> element;
-  if (curve::Fs::in_field(repr)) element = curve::Fs::from_raw(repr);
-  wipe(repr);
-  return element;
+bool FeConvert::from_bytes_if_canonical(std::span<const std::uint8_t, 32> bytes, curve::Fs& element) {
+  Secret<curve::FsRepr> repr(repr_of(bytes));
+  const bool canonical = curve::Fs::in_field(*repr);
+  declassify(canonical);  // a rejection tells only that the value was out of range
+  if (canonical) element = curve::Fs::from_raw(*repr);
+  return canonical;
 }
 
 std::string FeConvert::to_hex(const curve::Fs& value) { return limbs_to_hex(value.into_repr()); }

@@ -40,13 +40,10 @@ Seed Seed::deterministic_seed(const curve::Fs& sk, std::span<const std::uint8_t>
 
   for (;;) {
     HmacSha256 mac(k);
-    Bytes32 candidate = mac.mac({v});
+    Secret<Bytes32> candidate(mac.mac({v}));
     // Candidates are never reduced: one at or above the modulus is dropped.
-    auto accepted = FeConvert::from_bytes_if_canonical(candidate);
-    wipe(candidate);
-    if (accepted) {
-      const Seed seed{*accepted};
-      wipe(*accepted);
+    Seed seed;
+    if (FeConvert::from_bytes_if_canonical(*candidate, seed.value)) {
       wipe(k);
       wipe(v);
       return seed;

@@ -2,7 +2,6 @@
 
 #include "encoding/hex.h"
 #include "encoding/u256.h"
-#include "support/secret.h"
 #include "tx/convert.h"
 #include "tx/packed_public_key.h"
 #include "tx/private_key.h"
@@ -13,16 +12,10 @@ namespace korvo::tx {
 // The key is read before the message, unlike in `sign`.
 Result<L1Signature> l1_sign(std::string_view msg, std::string_view private_key) {
   const std::string_view msg_digits = encoding::strip_hex_prefixes(msg);
-  auto sk = private_key_from_string(private_key);
-  if (!sk) return sk.error();
-  auto message = encoding::U256::from_str(msg_digits);
-  if (!message) {
-    wipe(sk.value());
-    return message.error();
-  }
-  const auto bytes = message.value().to_little_endian();
-  const TxSignature signed_message = TxSignature::sign_msg(sk.value(), bytes);
-  wipe(sk.value());
+  KORVO_TRY(sk, private_key_from_string(private_key));
+  KORVO_TRY(message, encoding::U256::from_str(msg_digits));
+  const auto bytes = message.to_little_endian();
+  const TxSignature signed_message = TxSignature::sign_msg(*sk, bytes);
 
   // A = G*sk comes from signing: with the shared parameters, equal to a
   // freshly built set, it is the same point. One inversion gives both its

@@ -1,6 +1,7 @@
 #include "tx/tx_signature.h"
 
 #include "curve/jubjub_params.h"
+#include "support/declassify.h"
 #include "support/failure.h"
 #include "support/secret.h"
 
@@ -11,12 +12,14 @@ curve::Point<curve::PrimeOrder> public_key_from_private_with_verify(const curve:
                                                                    const Signature<curve::PrimeOrder>& signature) {
   const auto& params = curve::jubjub_params();
   const auto public_key = params.mul_generator_ct(kSigningGenerator, sk);
+  declassify(public_key);
   // A = G*sk has order s by construction, so the order checks are left out;
   // and A*c = G*(c*sk), which the fixed-base table gives for a fraction of a
   // variable-base multiplication. The equation itself is checked in full.
   curve::Fs c_sk = challenge(msg) * sk;
   const curve::Point<curve::Unknown> a_times_c = params.mul_generator_ct(kSigningGenerator, c_sk);
   wipe(c_sk);
+  declassify(a_times_c);  // A*c, from public values
   ensure(signature_equation_holds(a_times_c, signature.r, signature.s, kSigningGenerator, params),
          "assertion failed: a fresh signature does not verify");
   return public_key;
@@ -26,6 +29,7 @@ TxSignature TxSignature::sign_msg(const curve::Fs& sk, std::span<const std::uint
   Seed seed = Seed::deterministic_seed(sk, msg);
   const auto signature = sign_raw_message(sk, msg, seed, kSigningGenerator, curve::jubjub_params(), msg.size());
   wipe(seed);
+  declassify(signature);
   return {signature, public_key_from_private_with_verify(sk, msg, signature)};
 }
 

@@ -37,6 +37,7 @@ TEST(U256HexParsing, ReportsErrorsInPaddedPositions) {
   EXPECT_EQ(parse_error("g"), "Invalid character 'g' at position 1");
   EXPECT_EQ(parse_error("0x0x1"), "Invalid character 'x' at position 2");
   EXPECT_EQ(parse_error("\xe9" "0"), "Invalid character '\xc3\xa9' at position 0");
+  EXPECT_EQ(parse_error(std::string_view("\0", 1)), "Invalid character '\\0' at position 1");
 }
 
 TEST(U256Text, FixedWidthLowerCase) {

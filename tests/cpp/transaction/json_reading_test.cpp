@@ -56,6 +56,23 @@ TEST(JsonTypeErrors, DescribeTheValueFound) {
             R"(invalid type: string "a\"b\\\n\u0001", expected struct LimitOrderRequest at line 1 column 36)");
 }
 
+TEST(JsonQuotedInput, ControlCharactersAreEscapedAndLongInputIsCut) {
+  // A decoded NUL reaches the hex reader, which shows it escaped.
+  const std::string nul = signer_key_error(R"("0x1\u0000")");
+  EXPECT_EQ(nul, "Invalid character '\\0' at position 1 at line 1 column 26");
+  // A private key passed where the request belongs: the parser's token is cut.
+  const std::string key = "80e4184174382181284923748092031298471238479123874912837498127349";
+  EXPECT_EQ(read_error<WithdrawRequest>(key), "number overflow parsing '80e41841743821812849...' at line 1 column 64");
+  EXPECT_EQ(read_error<WithdrawRequest>("\"" + key),
+            "syntax error while parsing value - invalid string: missing closing quote; last read: "
+            "'\"80e4184174382181284...' at line 1 column 65");
+  EXPECT_EQ(read_error<Liquidate>(R"({"liquidator_order":")" + key + R"("})"),
+            R"(invalid type: string "80e41841743821812849...", expected struct LimitOrderRequest at line 1 column 86)");
+  // Code points that some readers take for a line break stay escaped too.
+  EXPECT_EQ(read_error<Liquidate>(R"({"liquidator_order":"a\u0085b\u2028c\u2029"})"),
+            R"(invalid type: string "a\u0085b\u2028c\u2029", expected struct LimitOrderRequest at line 1 column 43)");
+}
+
 TEST(JsonStrings, EscapesInKeysAndValuesAreDecodedBeforeMatching) {
   const auto price = read_ok<SignedOraclePrice>(
       R"({"\u0073igner_key":"0x\u0031","external_price":"\u0035","timestamp":"6","signed_asset_id":"0x7"})");

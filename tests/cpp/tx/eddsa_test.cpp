@@ -17,7 +17,7 @@ using curve::Unknown;
 const curve::AltJubjubBn256& params() { return curve::jubjub_params(); }
 
 curve::Fs key() {
-  return private_key_from_string("0x05a094d3d2a9dda4bc15cd7a5219df3291dac11804fe70aacc03cbf0163884fd").value();
+  return *private_key_from_string("0x05a094d3d2a9dda4bc15cd7a5219df3291dac11804fe70aacc03cbf0163884fd").value();
 }
 
 std::array<std::uint8_t, 32> message(std::uint64_t low) { return encoding::U256::from_u64(low).to_little_endian(); }

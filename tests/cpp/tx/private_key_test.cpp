@@ -22,7 +22,7 @@ std::string key_error(std::string_view text) {
 encoding::U256 key_value(std::string_view text) {
   auto r = private_key_from_string(text);
   EXPECT_TRUE(r.ok()) << text << ": " << (r.ok() ? "" : r.error().description);
-  return r.ok() ? encoding::U256(r.value().into_repr()) : encoding::U256();
+  return r.ok() ? encoding::U256(r.value()->into_repr()) : encoding::U256();
 }
 
 TEST(PrivateKeyFromString, AcceptedForms) {
@@ -45,6 +45,12 @@ TEST(PrivateKeyFromString, ErrorTexts) {
   EXPECT_EQ(key_error(kKey + "00"), "Incorrect input size. Actual: 33, expected: 32");
   EXPECT_EQ(key_error(kKey.substr(0, 63)), "Odd number of digits");
   EXPECT_EQ(key_error("zz"), "Invalid character 'z' at position 0");
+  // A control character is escaped, so nothing after it is lost in a C-string report.
+  std::string with_control = kKey;
+  with_control[10] = '\0';
+  EXPECT_EQ(key_error(with_control), "Invalid character '\\0' at position 10");
+  with_control[0] = '\x1b';
+  EXPECT_EQ(key_error(with_control), "Invalid character '\\x1b' at position 0");
   // A rejected key is never echoed into the failure report.
   const std::string not_in_field = "Cannot convert into prime field value: 0x<withheld> is not an element of the field";
   EXPECT_EQ(key_error(kModulus), not_in_field);
@@ -61,7 +67,7 @@ TEST(PrivateKeyFromSeed, ShortSeedAndRoundTrip) {
   auto key = private_key_from_seed(std::span(reinterpret_cast<const std::uint8_t*>(seed.data()), seed.size()));
   ASSERT_TRUE(key.ok());
   ASSERT_EQ(key.value().size(), 66u);
-  EXPECT_EQ(encoding::U256(private_key_from_string(key.value()).value().into_repr()),
+  EXPECT_EQ(encoding::U256(private_key_from_string(key.value()).value()->into_repr()),
             encoding::U256::from_str(key.value()).value());
 }
 
