@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "support/secret.h"
+
 namespace korvo::module {
 
 namespace {
@@ -50,10 +52,13 @@ PyObject* raise_value_error(std::string_view message) {
   return nullptr;
 }
 
-PyObject* to_python(const Reply& reply) {
+// The reply text is wiped once copied: it may be a private key.
+PyObject* to_python(Reply& reply) {
   if (const bool* truth = std::get_if<bool>(&reply)) return Py_NewRef(*truth ? Py_True : Py_False);
-  const auto& text = std::get<std::string>(reply);
-  return PyUnicode_FromStringAndSize(text.data(), static_cast<Py_ssize_t>(text.size()));
+  auto& text = std::get<std::string>(reply);
+  PyObject* result = PyUnicode_FromStringAndSize(text.data(), static_cast<Py_ssize_t>(text.size()));
+  wipe(text.data(), text.size());
+  return result;
 }
 
 }  // namespace
