@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Runs every test: the Python surface, the C++ core (plain, with the
 # constant-time check of the fixed-base multiplication under valgrind, and
-# under AddressSanitizer + UndefinedBehaviorSanitizer), and a bounded fuzzing
-# run of the request reader.
+# under AddressSanitizer + UndefinedBehaviorSanitizer, at other optimisation
+# levels, with clang, under QEMU on an older x86-64 and on aarch64), and a
+# bounded fuzzing run of every parser.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$ROOT/scripts/setup.sh"
 JOBS=2
-FUZZ_SECONDS="${FUZZ_SECONDS:-60}"
 
 build() {  # build DIR [cmake args...]
   local dir="$1"; shift
@@ -26,9 +26,8 @@ echo "== C++ tests under ASan and UBSan"
 build "$ROOT/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVO_SANITIZE=ON
 ctest --test-dir "$ROOT/build-asan" --output-on-failure -j"$JOBS"
 
-echo "== Fuzzing the request reader for ${FUZZ_SECONDS}s"
-CXX=clang++ cmake -S "$ROOT" -B "$ROOT/build-fuzz" -DKORVO_BUILD_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$ROOT/build-fuzz" --target fuzz_records -j"$JOBS" >/dev/null
-mkdir -p "$ROOT/fuzz/corpus-work"
-"$ROOT/build-fuzz/fuzz/fuzz_records" -max_total_time="$FUZZ_SECONDS" -print_final_stats=0 -dict="$ROOT/fuzz/records.dict" \
-  "$ROOT/fuzz/corpus-work" "$ROOT/fuzz/corpus" 2>&1 | tail -n 3
+echo "== Builds at other optimisation levels, with clang, on an older x86-64 and on aarch64"
+bash "$ROOT/scripts/ci_builds.sh"
+
+echo "== Fuzzing every parser and the operations"
+bash "$ROOT/scripts/ci_fuzz.sh"
