@@ -13,8 +13,9 @@
 #endif
 
 // The assembly needs more registers than are left when a sanitizer or an
-// unoptimised build claims some, or than clang's allocator finds around it;
-// those builds use the portable code.
+// unoptimised or -Og build claims some, or than clang's allocator finds
+// around it; those builds use the portable code. No macro marks -Og, so the
+// build defines KORVO_MUL_ASM where the optimisation level allows it.
 #if defined(__SANITIZE_ADDRESS__)
 #define KORVO_SANITIZED_BUILD
 #elif defined(__has_feature)
@@ -23,7 +24,8 @@
 #endif
 #endif
 
-#if defined(__x86_64__) && defined(__OPTIMIZE__) && !defined(KORVO_SANITIZED_BUILD) && !defined(__clang__)
+#if defined(__x86_64__) && defined(KORVO_MUL_ASM) && defined(__OPTIMIZE__) && !defined(KORVO_SANITIZED_BUILD) && \
+    !defined(__clang__)
 #define KORVO_HAS_MUL_ADX
 #endif
 
