@@ -12,12 +12,12 @@ curve::Point<curve::PrimeOrder> public_key_from_private_with_verify(const curve:
   const auto& params = curve::jubjub_params();
   const auto public_key = params.mul_generator_ct(kSigningGenerator, sk);
   // A = G*sk has order s by construction, so the order checks are left out;
-  // and A*c = G*(c*sk), which the fixed-base table gives for a fraction of a
-  // variable-base multiplication. The equation itself is checked in full.
-  curve::Fs c_sk = challenge(msg) * sk;
-  const curve::Point<curve::Unknown> a_times_c = params.mul_generator_ct(kSigningGenerator, c_sk);
-  wipe(c_sk);
-  ensure(signature_equation_holds(a_times_c, signature.r, signature.s, kSigningGenerator, params),
+  // and the equation A*c + R - G*S = 0 reads G*(c*sk - S) + R = 0, which one
+  // multiplication by the generator checks in full.
+  curve::Fs c_sk_minus_s = challenge(msg) * sk - signature.s;
+  const curve::Point<curve::PrimeOrder> generator_term = params.mul_generator_ct(kSigningGenerator, c_sk_minus_s);
+  wipe(c_sk_minus_s);
+  ensure(generator_term.add(signature.r, params) == curve::Point<curve::PrimeOrder>::zero(),
          "assertion failed: a fresh signature does not verify");
   return public_key;
 }
