@@ -6,6 +6,7 @@
 #include "support/secret.h"
 #include "tx/convert.h"
 #include "tx/hmac_sha256.h"
+#include "tx/nonce_hmac.h"
 #include "tx/sha256_state.h"
 
 namespace korvo::tx {
@@ -39,8 +40,8 @@ Seed Seed::deterministic_seed(const curve::Fs& sk, std::span<const std::uint8_t>
   wipe(x);
 
   for (;;) {
-    HmacSha256 mac(k);
-    Bytes32 candidate = mac.mac({v});
+    NonceHmac mac(k);
+    Bytes32 candidate = mac.mac(v);
     // Candidates are never reduced: one at or above the modulus is dropped.
     auto accepted = FeConvert::from_bytes_if_canonical(candidate);
     wipe(candidate);
@@ -51,7 +52,7 @@ Seed Seed::deterministic_seed(const curve::Fs& sk, std::span<const std::uint8_t>
       wipe(v);
       return seed;
     }
-    k = mac.mac({v, v, kZero});
+    k = mac.mac_twice_and_zero(v);
   }
 }
 
