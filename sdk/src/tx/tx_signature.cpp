@@ -6,11 +6,9 @@
 
 namespace korvo::tx {
 
-curve::Point<curve::PrimeOrder> public_key_from_private_with_verify(const curve::Fs& sk,
-                                                                   std::span<const std::uint8_t> msg,
-                                                                   const Signature<curve::PrimeOrder>& signature) {
+void verify_fresh_signature(const curve::Fs& sk, std::span<const std::uint8_t> msg,
+                            const Signature<curve::PrimeOrder>& signature) {
   const auto& params = curve::jubjub_params();
-  const auto public_key = params.mul_generator_ct(kSigningGenerator, sk);
   // A = G*sk has order s by construction, so the order checks are left out;
   // and the equation A*c + R - G*S = 0 reads G*(c*sk - S) + R = 0, which one
   // multiplication by the generator checks in full.
@@ -19,14 +17,14 @@ curve::Point<curve::PrimeOrder> public_key_from_private_with_verify(const curve:
   wipe(c_sk_minus_s);
   ensure(generator_term.add(signature.r, params) == curve::Point<curve::PrimeOrder>::zero(),
          "assertion failed: a fresh signature does not verify");
-  return public_key;
 }
 
 TxSignature TxSignature::sign_msg(const curve::Fs& sk, std::span<const std::uint8_t> msg) {
   Seed seed = Seed::deterministic_seed(sk, msg);
   const auto signature = sign_raw_message(sk, msg, seed, kSigningGenerator, curve::jubjub_params(), msg.size());
   wipe(seed);
-  return {signature, public_key_from_private_with_verify(sk, msg, signature)};
+  verify_fresh_signature(sk, msg, signature);
+  return {signature};
 }
 
 JubjubSignature TxSignature::to_jubjub_signature() const {
