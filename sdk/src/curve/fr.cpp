@@ -1,5 +1,7 @@
 #include "curve/fr.h"
 
+#include "curve/divstep_inverse.h"
+
 namespace korvo::curve {
 namespace {
 
@@ -9,8 +11,6 @@ constexpr Limbs kTMinusOneHalf{0xcdcb848a1f0fac9f, 0x0c0ac2e9419f4243, 0x098d014
                                0x0000000183227397};
 constexpr Limbs kHalfOrder{0xa1f0fac9f8000000, 0x9419f4243cdcb848, 0xdc2822db40c0ac2e,
                            0x183227397098d014};
-constexpr Limbs kModulusMinusTwo{0x43e1f593efffffff, 0x2833e84879b97091, 0xb85045b68181585d,
-                                 0x30644e72e131a029};
 // 7^t, a generator of the 2^28-th roots of unity.
 constexpr Fr kRootOfUnity = Fr::from_raw(
     Limbs{0xd34f1ed960c37c9c, 0x3215cf6dd39329c8, 0x98865ea93dd31f74, 0x03ddb9f5166d18b7});
@@ -138,7 +138,10 @@ Fr Fr::from_bytes_wide(const std::array<std::uint8_t, 64>& le) {
 }
 
 Checked<Fr> Fr::invert() const {
-  return {pow(kModulusMinusTwo), detail::is_zero_bit(stored()) == 0};
+  // The inverse of the stored a*R is a^-1*R^-1; the Montgomery product with
+  // R^3 turns it into the stored form a^-1*R.
+  const Limbs inverse = divstep_inverse(stored(), FrParams::MODULUS, FrParams::INV);
+  return {from_stored(Core::mul(FrParams::R3, inverse)), detail::is_zero_bit(stored()) == 0};
 }
 
 }  // namespace korvo::curve

@@ -68,7 +68,8 @@ class Fr : public PrimeField<Fr, FrParams> {
     return from_stored(FieldCore<FrParams>::mul(scaled_factor.stored(), limbs));
   }
   static constexpr Fr scaled_for_raw(const Fr& w) { return w * from_stored(FrParams::R2); }
-  // a^(r-2) with a branch-free conditional multiply; invalid exactly for zero.
+  // The inverse (a^(r-2)) in constant time, by divsteps; invalid exactly for
+  // zero, which gives zero.
   Checked<Fr> invert() const;
 };
 

@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "curve/divstep_inverse.h"
 #include "curve/fr.h"
 #include "curve/fs.h"
 #include "curve/reference_bigint.h"
@@ -91,6 +92,29 @@ TEST(FrInverse, BothMethodsInvertEveryNonZeroValue) {
     const Checked<Fr> ct = Fr::from_repr(a).value().invert();
     ASSERT_TRUE(ct.valid);
     ASSERT_EQ(ct.value, *inverse);
+  }
+}
+
+// The divstep inversion on its own, for both moduli: values next to 0 and to
+// the modulus, powers of two (long runs of zero bits make the most steps)
+// and all-ones patterns.
+TEST(DivstepInverse, EdgeValuesForBothModuli) {
+  std::mt19937_64 rng(5);
+  for (const auto& [m, neg_inverse] : {std::pair{Fr::modulus(), FrParams::INV}, std::pair{Fs::modulus(), FsParams::INV}}) {
+    std::vector<Limbs> values = {Limbs{1, 0, 0, 0}, Limbs{2, 0, 0, 0}, Limbs{3, 0, 0, 0},
+                                 {m[0] - 1, m[1], m[2], m[3]}, {m[0] - 2, m[1], m[2], m[3]},
+                                 Limbs{~0ull, ~0ull, ~0ull, m[3] >> 1}};
+    for (int bit = 0; bit < 250; bit += 7) {
+      Limbs power{};
+      power[bit / 64] = std::uint64_t{1} << (bit % 64);
+      values.push_back(power);
+    }
+    for (int i = 0; i < 50; ++i) values.push_back(random_below(rng, m));
+    for (const Limbs& a : values) {
+      if (a == Limbs{}) continue;
+      ASSERT_EQ(mul_mod(a, divstep_inverse(a, m, neg_inverse), m), (Limbs{1, 0, 0, 0})) << repr_to_hex(a);
+    }
+    EXPECT_EQ(divstep_inverse(Limbs{}, m, neg_inverse), Limbs{});
   }
 }
 
