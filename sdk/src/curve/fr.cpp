@@ -15,35 +15,6 @@ constexpr Limbs kHalfOrder{0xa1f0fac9f8000000, 0x9419f4243cdcb848, 0xdc2822db40c
 constexpr Fr kRootOfUnity = Fr::from_raw(
     Limbs{0xd34f1ed960c37c9c, 0x3215cf6dd39329c8, 0x98865ea93dd31f74, 0x03ddb9f5166d18b7});
 
-constexpr bool is_one(const Limbs& a) { return a[0] == 1 && (a[1] | a[2] | a[3]) == 0; }
-constexpr bool is_even(const Limbs& a) { return (a[0] & 1) == 0; }
-
-// a / 2 for a below 2^256 (the top bit comes in as `high`).
-constexpr Limbs halve(const Limbs& a, std::uint64_t high) {
-  Limbs out{};
-  for (int i = 0; i < 4; ++i) {
-    const std::uint64_t above = i == 3 ? high : a[i + 1];
-    out[i] = (a[i] >> 1) | (above << 63);
-  }
-  return out;
-}
-
-// a / 2 mod r for a below r.
-constexpr Limbs halve_mod(const Limbs& a) {
-  if (is_even(a)) return halve(a, 0);
-  Limbs sum{};
-  std::uint64_t carry = 0;
-  for (int i = 0; i < 4; ++i) sum[i] = detail::add_carry(a[i], FrParams::MODULUS[i], carry);
-  return halve(sum, carry);
-}
-
-constexpr Limbs sub_plain(const Limbs& a, const Limbs& b) {
-  Limbs out{};
-  std::uint64_t borrow = 0;
-  for (int i = 0; i < 4; ++i) out[i] = detail::sub_borrow(a[i], b[i], borrow);
-  return out;
-}
-
 }  // namespace
 
 std::optional<Fr> Fr::from_str(std::string_view decimal) {
@@ -60,29 +31,9 @@ std::optional<Fr> Fr::from_str(std::string_view decimal) {
 }
 
 std::optional<Fr> Fr::inverse() const {
-  if (is_zero()) return std::nullopt;
-  Limbs u = stored();
-  Limbs v = FrParams::MODULUS;
-  Limbs b = FrParams::R2;
-  Limbs c{};
-  while (!is_one(u) && !is_one(v)) {
-    while (is_even(u)) {
-      u = halve(u, 0);
-      b = halve_mod(b);
-    }
-    while (is_even(v)) {
-      v = halve(v, 0);
-      c = halve_mod(c);
-    }
-    if (detail::less_than(v, u)) {
-      u = sub_plain(u, v);
-      b = Core::sub(b, c);
-    } else {
-      v = sub_plain(v, u);
-      c = Core::sub(c, b);
-    }
-  }
-  return from_stored(is_one(u) ? b : c);
+  const Checked<Fr> inverted = invert();
+  if (!inverted.valid) return std::nullopt;
+  return inverted.value;
 }
 
 Legendre Fr::legendre() const {

@@ -46,7 +46,8 @@ class Fr : public PrimeField<Fr, FrParams> {
   using PrimeField::from_repr;
   // Decimal digits without sign or leading zero; values at or above r wrap.
   static std::optional<Fr> from_str(std::string_view decimal);
-  // Binary extended Euclid on the stored form; time depends on the value.
+  // Nothing for zero; the inversion of invert(), faster than any
+  // variable-time method tried.
   std::optional<Fr> inverse() const;
   Legendre legendre() const;
   // Tonelli-Shanks; which of the two roots comes back is fixed by the steps.
