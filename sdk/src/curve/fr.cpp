@@ -1,19 +1,15 @@
 #include "curve/fr.h"
 
 #include "curve/divstep_inverse.h"
+#include "curve/root_of_unity_log.h"
 
 namespace korvo::curve {
 namespace {
 
-// r - 1 = 2^28 * t with t odd.
-constexpr int kTwoAdicity = 28;
 constexpr Limbs kTMinusOneHalf{0xcdcb848a1f0fac9f, 0x0c0ac2e9419f4243, 0x098d014dc2822db4,
                                0x0000000183227397};
 constexpr Limbs kHalfOrder{0xa1f0fac9f8000000, 0x9419f4243cdcb848, 0xdc2822db40c0ac2e,
                            0x183227397098d014};
-// 7^t, a generator of the 2^28-th roots of unity.
-constexpr Fr kRootOfUnity = Fr::from_raw(
-    Limbs{0xd34f1ed960c37c9c, 0x3215cf6dd39329c8, 0x98865ea93dd31f74, 0x03ddb9f5166d18b7});
 
 }  // namespace
 
@@ -48,25 +44,14 @@ std::optional<Fr> Fr::sqrt() const {
   // w = a^((t-1)/2), x = a*w = a^((t+1)/2), b = x*w = a^t, and
   // a^((r-1)/2) = b^(2^27).
   const Fr w = pow(kTMinusOneHalf);
-  Fr x = *this * w;
-  Fr b = x * w;
+  const Fr x = *this * w;
+  const Fr b = x * w;
   Fr symbol = b;
   for (int i = 0; i < kTwoAdicity - 1; ++i) symbol = symbol.square();
   if (symbol.is_zero()) return zero();
   if (symbol != one()) return std::nullopt;
-
-  Fr c = kRootOfUnity;
-  int m = kTwoAdicity;
-  while (b != one()) {
-    int i = 1;
-    for (Fr b2 = b.square(); b2 != one(); b2 = b2.square()) ++i;
-    for (int j = 0; j < m - i - 1; ++j) c = c.square();
-    x *= c;
-    c = c.square();
-    b *= c;
-    m = i;
-  }
-  return x;
+  // x^2 = a*b, and b = z^e with e even for a residue: x*z^(-e/2) is a root.
+  return x * root_of_unity_inverse_power(root_of_unity_log_var(b) / 2);
 }
 
 Checked<Fr> Fr::from_repr(const Bytes& le) {

@@ -50,7 +50,7 @@ class Fr : public PrimeField<Fr, FrParams> {
   // variable-time method tried.
   std::optional<Fr> inverse() const;
   Legendre legendre() const;
-  // Tonelli-Shanks; which of the two roots comes back is fixed by the steps.
+  // Either root; callers pick the sign. Variable time.
   std::optional<Fr> sqrt() const;
 
   // Poseidon family.
