@@ -76,22 +76,32 @@ Transition batch(std::int64_t& delta, std::uint64_t f, std::uint64_t g) {
           static_cast<std::int64_t>(r)};
 }
 
-// (f, g) = (u*f + v*g, q*f + r*g) / 2^62, exact by construction.
-void update_fg(Signed62& f, Signed62& g, const Transition& t) {
-  i128 cf = static_cast<i128>(t.u) * f[0] + static_cast<i128>(t.v) * g[0];
-  i128 cg = static_cast<i128>(t.q) * f[0] + static_cast<i128>(t.r) * g[0];
-  cf >>= kBits;
-  cg >>= kBits;
-  for (std::size_t i = 1; i < 5; ++i) {
-    cf += static_cast<i128>(t.u) * f[i] + static_cast<i128>(t.v) * g[i];
-    cg += static_cast<i128>(t.q) * f[i] + static_cast<i128>(t.r) * g[i];
-    f[i - 1] = static_cast<std::int64_t>(cf) & kMask;
-    g[i - 1] = static_cast<std::int64_t>(cg) & kMask;
-    cf >>= kBits;
-    cg >>= kBits;
+// (a, b) = (u*a + v*b + ma*modulus, q*a + r*b + mb*modulus) / 2^62. For f
+// and g the division is exact as it is (ma = mb = 0); for d and e, ma and
+// mb are the multiples of the modulus that make it exact.
+void apply(Signed62& a, Signed62& b, const Transition& t, const Signed62& modulus, std::uint64_t neg_inverse,
+           bool modular) {
+  i128 ca = static_cast<i128>(t.u) * a[0] + static_cast<i128>(t.v) * b[0];
+  i128 cb = static_cast<i128>(t.q) * a[0] + static_cast<i128>(t.r) * b[0];
+  const std::uint64_t use = modular ? kMask : 0;
+  const std::int64_t ma = static_cast<std::int64_t>(static_cast<std::uint64_t>(ca) * neg_inverse & use);
+  const std::int64_t mb = static_cast<std::int64_t>(static_cast<std::uint64_t>(cb) * neg_inverse & use);
+  for (std::size_t i = 0; i < 5; ++i) {
+    if (i > 0) {
+      ca += static_cast<i128>(t.u) * a[i] + static_cast<i128>(t.v) * b[i];
+      cb += static_cast<i128>(t.q) * a[i] + static_cast<i128>(t.r) * b[i];
+    }
+    ca += static_cast<i128>(ma) * modulus[i];
+    cb += static_cast<i128>(mb) * modulus[i];
+    if (i > 0) {
+      a[i - 1] = static_cast<std::int64_t>(ca) & kMask;
+      b[i - 1] = static_cast<std::int64_t>(cb) & kMask;
+    }
+    ca >>= kBits;
+    cb >>= kBits;
   }
-  f[4] = static_cast<std::int64_t>(cf);
-  g[4] = static_cast<std::int64_t>(cg);
+  a[4] = static_cast<std::int64_t>(ca);
+  b[4] = static_cast<std::int64_t>(cb);
 }
 
 // a + sign*modulus where mask is all ones; a unchanged where it is zero.
@@ -121,32 +131,6 @@ void normalize(Signed62& a, const Signed62& modulus) {
   wipe(reduced);
 }
 
-// (d, e) = (u*d + v*e, q*d + r*e) / 2^62 mod modulus, for d and e in
-// [0, modulus): multiples of the modulus make the low 62 bits zero.
-void update_de(Signed62& d, Signed62& e, const Transition& t, const Signed62& modulus,
-               std::uint64_t neg_inverse) {
-  i128 cd = static_cast<i128>(t.u) * d[0] + static_cast<i128>(t.v) * e[0];
-  i128 ce = static_cast<i128>(t.q) * d[0] + static_cast<i128>(t.r) * e[0];
-  const std::int64_t md = static_cast<std::int64_t>((static_cast<std::uint64_t>(cd) * neg_inverse) & kMask);
-  const std::int64_t me = static_cast<std::int64_t>((static_cast<std::uint64_t>(ce) * neg_inverse) & kMask);
-  cd += static_cast<i128>(md) * modulus[0];
-  ce += static_cast<i128>(me) * modulus[0];
-  cd >>= kBits;
-  ce >>= kBits;
-  for (std::size_t i = 1; i < 5; ++i) {
-    cd += static_cast<i128>(t.u) * d[i] + static_cast<i128>(t.v) * e[i] + static_cast<i128>(md) * modulus[i];
-    ce += static_cast<i128>(t.q) * d[i] + static_cast<i128>(t.r) * e[i] + static_cast<i128>(me) * modulus[i];
-    d[i - 1] = static_cast<std::int64_t>(cd) & kMask;
-    e[i - 1] = static_cast<std::int64_t>(ce) & kMask;
-    cd >>= kBits;
-    ce >>= kBits;
-  }
-  d[4] = static_cast<std::int64_t>(cd);
-  e[4] = static_cast<std::int64_t>(ce);
-  normalize(d, modulus);
-  normalize(e, modulus);
-}
-
 }  // namespace
 
 Limbs divstep_inverse(const Limbs& a, const Limbs& modulus, std::uint64_t neg_inverse) {
@@ -160,8 +144,11 @@ Limbs divstep_inverse(const Limbs& a, const Limbs& modulus, std::uint64_t neg_in
   for (int i = 0; i < kBatches; ++i) {
     Transition t = batch(delta, static_cast<std::uint64_t>(f[0]) | (static_cast<std::uint64_t>(f[1]) << 62),
                          static_cast<std::uint64_t>(g[0]) | (static_cast<std::uint64_t>(g[1]) << 62));
-    update_fg(f, g, t);
-    update_de(d, e, t, m, neg_inverse);
+    apply(f, g, t, m, neg_inverse, false);
+    // d and e stay in [0, modulus): the step takes them to (-modulus, 2*modulus).
+    apply(d, e, t, m, neg_inverse, true);
+    normalize(d, m);
+    normalize(e, m);
     wipe(t);
   }
   // Now g = 0 and f = gcd = +-1, so a^-1 = d*f: modulus - d when f = -1

@@ -6,7 +6,6 @@
 #include "support/secret.h"
 #include "tx/convert.h"
 #include "tx/hmac_sha256.h"
-#include "tx/nonce_hmac.h"
 #include "tx/sha256_state.h"
 
 namespace korvo::tx {
@@ -34,14 +33,14 @@ Seed Seed::deterministic_seed(const curve::Fs& sk, std::span<const std::uint8_t>
   Bytes32 k{};
 
   rekey(k, {v, kZero, x, h1});
-  v = HmacSha256(k).mac({v});
+  v = HmacSha256(k).mac_word(v);
   rekey(k, {v, kOne, x, h1});
-  v = HmacSha256(k).mac({v});
+  v = HmacSha256(k).mac_word(v);
   wipe(x);
 
   for (;;) {
-    NonceHmac mac(k);
-    Bytes32 candidate = mac.mac(v);
+    HmacSha256 mac(k);
+    Bytes32 candidate = mac.mac_word(v);
     // Candidates are never reduced: one at or above the modulus is dropped.
     auto accepted = FeConvert::from_bytes_if_canonical(candidate);
     wipe(candidate);
@@ -52,7 +51,7 @@ Seed Seed::deterministic_seed(const curve::Fs& sk, std::span<const std::uint8_t>
       wipe(v);
       return seed;
     }
-    k = mac.mac_twice_and_zero(v);
+    k = mac.mac_word_twice_and_zero(v);
   }
 }
 

@@ -1,5 +1,4 @@
 #include "tx/hmac_sha256.h"
-#include "tx/nonce_hmac.h"
 
 #include <gtest/gtest.h>
 #include <openssl/evp.h>
@@ -34,22 +33,22 @@ TEST(HmacSha256, MatchesOneShotHmacOverSplitInputs) {
   }
 }
 
-// The block-level MAC of the nonce loop against the one-shot HMAC, for both
+// The block-level tags of the nonce loop against the one-shot HMAC, for both
 // of its messages; keys and V include the all-zero and all-one bytes that
 // the padding could be confused with.
-TEST(NonceHmac, MatchesOneShotHmacForBothMessages) {
+TEST(HmacSha256, NonceLoopMessagesMatchOneShotHmac) {
   std::mt19937_64 rng(11);
   for (int i = 0; i < 40; ++i) {
     std::array<std::uint8_t, 32> key, v;
     for (auto& b : key) b = static_cast<std::uint8_t>(i == 0 ? 0x00 : i == 1 ? 0xff : rng());
     for (auto& b : v) b = static_cast<std::uint8_t>(i == 0 ? 0xff : i == 1 ? 0x80 : rng());
-    const NonceHmac mac(key);
-    EXPECT_EQ(mac.mac(v), reference(key, std::vector<std::uint8_t>(v.begin(), v.end()))) << i;
+    const HmacSha256 mac(key);
+    EXPECT_EQ(mac.mac_word(v), reference(key, std::vector<std::uint8_t>(v.begin(), v.end()))) << i;
     std::vector<std::uint8_t> twice(v.begin(), v.end());
     twice.insert(twice.end(), v.begin(), v.end());
     twice.push_back(0x00);
-    EXPECT_EQ(mac.mac_twice_and_zero(v), reference(key, twice)) << i;
-    EXPECT_EQ(mac.mac(v), reference(key, std::vector<std::uint8_t>(v.begin(), v.end()))) << "reusable key";
+    EXPECT_EQ(mac.mac_word_twice_and_zero(v), reference(key, twice)) << i;
+    EXPECT_EQ(mac.mac_word(v), reference(key, std::vector<std::uint8_t>(v.begin(), v.end()))) << "reusable key";
   }
 }
 
