@@ -39,19 +39,22 @@ Legendre Fr::legendre() const {
   return Legendre::QuadraticNonResidue;
 }
 
-std::optional<Fr> Fr::sqrt() const {
-  // One exponentiation serves the symbol and both starting values:
-  // w = a^((t-1)/2), x = a*w = a^((t+1)/2), b = x*w = a^t, and
-  // a^((r-1)/2) = b^(2^27).
-  const Fr w = pow(kTMinusOneHalf);
-  const Fr x = *this * w;
-  const Fr b = x * w;
-  Fr symbol = b;
-  for (int i = 0; i < kTwoAdicity - 1; ++i) symbol = symbol.square();
-  if (symbol.is_zero()) return zero();
-  if (symbol != one()) return std::nullopt;
-  // x^2 = a*b, and b = z^e with e even for a residue: x*z^(-e/2) is a root.
-  return x * root_of_unity_inverse_power(root_of_unity_log_var(b) / 2);
+std::optional<Fr> Fr::sqrt() const { return sqrt_ratio(*this, one()); }
+
+std::optional<Fr> Fr::sqrt_ratio(const Fr& u, const Fr& v) {
+  if (u.is_zero()) return zero();
+  // With W = v^(2^29 - 1), u*W = (u/v) * v^(2^29) has the character of u/v.
+  // h = (u*W)^((t-1)/2) * v^(2^28 - 1) gives x = h*u and b = x*h*v = (u*W)^t
+  // with x^2 = (u/v) * b. b is a 2^28-th root of unity, z^e; e is even
+  // exactly for a residue, and then x * z^(-e/2) is a root.
+  Fr v_power = v;  // v^(2^k - 1)
+  for (int k = 1; k < kTwoAdicity; ++k) v_power = v_power.square() * v;
+  const Fr uw = u * v_power.square() * v;
+  const Fr h = uw.pow(kTMinusOneHalf) * v_power;
+  const Fr x = h * u;
+  const std::uint32_t e = root_of_unity_log_var(x * h * v);
+  if (e % 2 != 0) return std::nullopt;
+  return x * root_of_unity_inverse_power(e / 2);
 }
 
 Checked<Fr> Fr::from_repr(const Bytes& le) {

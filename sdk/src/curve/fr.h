@@ -52,6 +52,9 @@ class Fr : public PrimeField<Fr, FrParams> {
   Legendre legendre() const;
   // Either root; callers pick the sign. Variable time.
   std::optional<Fr> sqrt() const;
+  // A root of u/v without inverting v, v non-zero; nothing when u/v is not a
+  // square. Variable time.
+  static std::optional<Fr> sqrt_ratio(const Fr& u, const Fr& v);
 
   // Poseidon family.
   // Little-endian bytes; valid exactly when the integer is below r.

@@ -33,9 +33,9 @@ Result<Point<Subgroup>> Point<Subgroup>::read(std::span<const std::uint8_t> byte
   auto y = Fr::from_repr(repr);
   if (!y.ok()) return Error{"y is not in field"};
   const Fr y2 = y.value().square();
-  const auto den_inverse = (params.edwards_d() * y2 + Fr::one()).inverse();
-  if (!den_inverse) return Error{"not on curve"};
-  auto x = ((y2 - Fr::one()) * *den_inverse).sqrt();
+  const Fr den = params.edwards_d() * y2 + Fr::one();
+  if (den.is_zero()) return Error{"not on curve"};
+  auto x = Fr::sqrt_ratio(y2 - Fr::one(), den);
   if (!x) return Error{"not on curve"};
   if (((x->into_repr()[0] & 1) != 0) != x_odd) *x = -*x;
   return Point(*x, y.value(), *x * y.value(), Fr::one());

@@ -118,6 +118,27 @@ TEST(DivstepInverse, EdgeValuesForBothModuli) {
   }
 }
 
+// A root of u/v exists exactly when u*v is a residue (Euler's criterion),
+// and then it squares back to u/v.
+TEST(FrSqrtRatio, AgreesWithTheLegendreSymbol) {
+  std::mt19937_64 rng(19);
+  const Limbs r = Fr::modulus();
+  int residues = 0;
+  for (int i = 0; i < 100; ++i) {
+    const Fr u = i == 0 ? Fr::zero() : Fr::from_repr(random_below(rng, r)).value();
+    const Fr v = i == 1 ? Fr::one() : Fr::from_repr(random_below(rng, r)).value();
+    if (v.is_zero()) continue;
+    const auto root = Fr::sqrt_ratio(u, v);
+    ASSERT_EQ(root.has_value(), (u * v).legendre() != Legendre::QuadraticNonResidue) << i;
+    if (root) {
+      ASSERT_EQ(root->square() * v, u) << i;
+      ++residues;
+    }
+  }
+  EXPECT_GT(residues, 30);
+  EXPECT_LT(residues, 70);
+}
+
 TEST(FrConversions, AnyInputIsReducedModuloR) {
   std::mt19937_64 rng(7);
   const Limbs r = Fr::modulus();
