@@ -74,7 +74,7 @@ int main() {
   std::printf("order check (times s):        %8.2f us\n", order_check_us);
   std::printf("decompression (read):         %8.2f us\n", read_us);
   std::printf("compression (write):          %8.2f us\n", write_us);
-  std::printf("Fr inverse (Euclid):          %8.2f us\n", inverse_us);
+  std::printf("Fr inverse:                   %8.2f us\n", inverse_us);
   std::printf("parameters with table:        %8.2f ms\n", params_ms);
   std::printf("first use (shared instance):  %8.2f ms\n", first_use_ms);
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "curve/batch_affine.h"
 #include "support/secret.h"
 
 namespace korvo::curve {
@@ -63,20 +64,8 @@ FixedBaseTable::FixedBaseTable(const Point<PrimeOrder>& base, const JubjubParams
     for (std::size_t j = 1; j < kEntries; ++j) points.push_back(points.back().add(window_base, params));
     window_base = points.back().doubled();
   }
-  std::vector<Fr> prefix(points.size());
-  Fr running = Fr::one();
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    prefix[i] = running;
-    running *= points[i].z();
-  }
-  Fr inverse = *running.inverse();
-  for (std::size_t i = points.size(); i-- > 0;) {
-    const Fr z_inverse = inverse * prefix[i];
-    inverse *= points[i].z();
-    const Fr x = points[i].x() * z_inverse;
-    const Fr y = points[i].y() * z_inverse;
-    rows_[i / kEntries][i % kEntries] = AffineNiels{y + x, y - x, (params.edwards_d() * x * y).doubled()};
-  }
+  const std::vector<AffineNiels> affine = to_affine_niels(points, params);
+  for (std::size_t i = 0; i < affine.size(); ++i) rows_[i / kEntries][i % kEntries] = affine[i];
 }
 
 Point<PrimeOrder> FixedBaseTable::mul(const FsRepr& k) const {

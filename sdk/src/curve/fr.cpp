@@ -1,48 +1,15 @@
 #include "curve/fr.h"
 
+#include "curve/divstep_inverse.h"
+#include "curve/root_of_unity_log.h"
+
 namespace korvo::curve {
 namespace {
 
-// r - 1 = 2^28 * t with t odd.
-constexpr int kTwoAdicity = 28;
 constexpr Limbs kTMinusOneHalf{0xcdcb848a1f0fac9f, 0x0c0ac2e9419f4243, 0x098d014dc2822db4,
                                0x0000000183227397};
 constexpr Limbs kHalfOrder{0xa1f0fac9f8000000, 0x9419f4243cdcb848, 0xdc2822db40c0ac2e,
                            0x183227397098d014};
-constexpr Limbs kModulusMinusTwo{0x43e1f593efffffff, 0x2833e84879b97091, 0xb85045b68181585d,
-                                 0x30644e72e131a029};
-// 7^t, a generator of the 2^28-th roots of unity.
-constexpr Fr kRootOfUnity = Fr::from_raw(
-    Limbs{0xd34f1ed960c37c9c, 0x3215cf6dd39329c8, 0x98865ea93dd31f74, 0x03ddb9f5166d18b7});
-
-constexpr bool is_one(const Limbs& a) { return a[0] == 1 && (a[1] | a[2] | a[3]) == 0; }
-constexpr bool is_even(const Limbs& a) { return (a[0] & 1) == 0; }
-
-// a / 2 for a below 2^256 (the top bit comes in as `high`).
-constexpr Limbs halve(const Limbs& a, std::uint64_t high) {
-  Limbs out{};
-  for (int i = 0; i < 4; ++i) {
-    const std::uint64_t above = i == 3 ? high : a[i + 1];
-    out[i] = (a[i] >> 1) | (above << 63);
-  }
-  return out;
-}
-
-// a / 2 mod r for a below r.
-constexpr Limbs halve_mod(const Limbs& a) {
-  if (is_even(a)) return halve(a, 0);
-  Limbs sum{};
-  std::uint64_t carry = 0;
-  for (int i = 0; i < 4; ++i) sum[i] = detail::add_carry(a[i], FrParams::MODULUS[i], carry);
-  return halve(sum, carry);
-}
-
-constexpr Limbs sub_plain(const Limbs& a, const Limbs& b) {
-  Limbs out{};
-  std::uint64_t borrow = 0;
-  for (int i = 0; i < 4; ++i) out[i] = detail::sub_borrow(a[i], b[i], borrow);
-  return out;
-}
 
 }  // namespace
 
@@ -60,29 +27,9 @@ std::optional<Fr> Fr::from_str(std::string_view decimal) {
 }
 
 std::optional<Fr> Fr::inverse() const {
-  if (is_zero()) return std::nullopt;
-  Limbs u = stored();
-  Limbs v = FrParams::MODULUS;
-  Limbs b = FrParams::R2;
-  Limbs c{};
-  while (!is_one(u) && !is_one(v)) {
-    while (is_even(u)) {
-      u = halve(u, 0);
-      b = halve_mod(b);
-    }
-    while (is_even(v)) {
-      v = halve(v, 0);
-      c = halve_mod(c);
-    }
-    if (detail::less_than(v, u)) {
-      u = sub_plain(u, v);
-      b = Core::sub(b, c);
-    } else {
-      v = sub_plain(v, u);
-      c = Core::sub(c, b);
-    }
-  }
-  return from_stored(is_one(u) ? b : c);
+  const Checked<Fr> inverted = invert();
+  if (!inverted.valid) return std::nullopt;
+  return inverted.value;
 }
 
 Legendre Fr::legendre() const {
@@ -92,30 +39,22 @@ Legendre Fr::legendre() const {
   return Legendre::QuadraticNonResidue;
 }
 
-std::optional<Fr> Fr::sqrt() const {
-  // One exponentiation serves the symbol and both starting values:
-  // w = a^((t-1)/2), x = a*w = a^((t+1)/2), b = x*w = a^t, and
-  // a^((r-1)/2) = b^(2^27).
-  const Fr w = pow(kTMinusOneHalf);
-  Fr x = *this * w;
-  Fr b = x * w;
-  Fr symbol = b;
-  for (int i = 0; i < kTwoAdicity - 1; ++i) symbol = symbol.square();
-  if (symbol.is_zero()) return zero();
-  if (symbol != one()) return std::nullopt;
+std::optional<Fr> Fr::sqrt() const { return sqrt_ratio(*this, one()); }
 
-  Fr c = kRootOfUnity;
-  int m = kTwoAdicity;
-  while (b != one()) {
-    int i = 1;
-    for (Fr b2 = b.square(); b2 != one(); b2 = b2.square()) ++i;
-    for (int j = 0; j < m - i - 1; ++j) c = c.square();
-    x *= c;
-    c = c.square();
-    b *= c;
-    m = i;
-  }
-  return x;
+std::optional<Fr> Fr::sqrt_ratio(const Fr& u, const Fr& v) {
+  if (u.is_zero()) return zero();
+  // With W = v^(2^29 - 1), u*W = (u/v) * v^(2^29) has the character of u/v.
+  // h = (u*W)^((t-1)/2) * v^(2^28 - 1) gives x = h*u and b = x*h*v = (u*W)^t
+  // with x^2 = (u/v) * b. b is a 2^28-th root of unity, z^e; e is even
+  // exactly for a residue, and then x * z^(-e/2) is a root.
+  Fr v_power = v;  // v^(2^k - 1)
+  for (int k = 1; k < kTwoAdicity; ++k) v_power = v_power.square() * v;
+  const Fr uw = u * v_power.square() * v;
+  const Fr h = uw.pow(kTMinusOneHalf) * v_power;
+  const Fr x = h * u;
+  const std::uint32_t e = root_of_unity_log_var(x * h * v);
+  if (e % 2 != 0) return std::nullopt;
+  return x * root_of_unity_inverse_power(e / 2);
 }
 
 Checked<Fr> Fr::from_repr(const Bytes& le) {
@@ -138,7 +77,10 @@ Fr Fr::from_bytes_wide(const std::array<std::uint8_t, 64>& le) {
 }
 
 Checked<Fr> Fr::invert() const {
-  return {pow(kModulusMinusTwo), detail::is_zero_bit(stored()) == 0};
+  // The inverse of the stored a*R is a^-1*R^-1; the Montgomery product with
+  // R^3 turns it into the stored form a^-1*R.
+  const Limbs inverse = divstep_inverse(stored(), FrParams::MODULUS, FrParams::INV);
+  return {from_stored(Core::mul(FrParams::R3, inverse)), detail::is_zero_bit(stored()) == 0};
 }
 
 }  // namespace korvo::curve

@@ -46,11 +46,15 @@ class Fr : public PrimeField<Fr, FrParams> {
   using PrimeField::from_repr;
   // Decimal digits without sign or leading zero; values at or above r wrap.
   static std::optional<Fr> from_str(std::string_view decimal);
-  // Binary extended Euclid on the stored form; time depends on the value.
+  // Nothing for zero; the inversion of invert(), faster than any
+  // variable-time method tried.
   std::optional<Fr> inverse() const;
   Legendre legendre() const;
-  // Tonelli-Shanks; which of the two roots comes back is fixed by the steps.
+  // Either root; callers pick the sign. Variable time.
   std::optional<Fr> sqrt() const;
+  // A root of u/v without inverting v, v non-zero; nothing when u/v is not a
+  // square. Variable time.
+  static std::optional<Fr> sqrt_ratio(const Fr& u, const Fr& v);
 
   // Poseidon family.
   // Little-endian bytes; valid exactly when the integer is below r.
@@ -68,7 +72,8 @@ class Fr : public PrimeField<Fr, FrParams> {
     return from_stored(FieldCore<FrParams>::mul(scaled_factor.stored(), limbs));
   }
   static constexpr Fr scaled_for_raw(const Fr& w) { return w * from_stored(FrParams::R2); }
-  // a^(r-2) with a branch-free conditional multiply; invalid exactly for zero.
+  // The inverse (a^(r-2)) in constant time, by divsteps; invalid exactly for
+  // zero, which gives zero.
   Checked<Fr> invert() const;
 };
 

@@ -34,6 +34,11 @@ constexpr std::array<GeneratorSource, AltJubjubBn256::kGeneratorCount> kGenerato
     {"Zcash_G_", ""},
 }};
 
+// Only the signing generator has multiplication tables.
+void require_table(std::size_t index) {
+  if (index != AltJubjubBn256::kSigningGenerator) fail("no fixed-base table for generator " + std::to_string(index));
+}
+
 }  // namespace
 
 AltJubjubBn256::AltJubjubBn256()
@@ -52,6 +57,8 @@ AltJubjubBn256::AltJubjubBn256()
     }
   }
   signing_table_ = std::make_unique<const FixedBaseTable>(generators_[kSigningGenerator], *this);
+  verifying_table_ = std::make_unique<const OddMultiplesTable>(generators_[kSigningGenerator], *this);
+  subgroup_check_ = std::make_unique<const SubgroupCheck>(*this, generators_[kSigningGenerator]);
 }
 
 const Point<PrimeOrder>& AltJubjubBn256::generator(std::size_t index) const {
@@ -63,7 +70,7 @@ const Point<PrimeOrder>& AltJubjubBn256::generator(std::size_t index) const {
 }
 
 Point<PrimeOrder> AltJubjubBn256::mul_generator_ct(std::size_t index, const FsRepr& k) const {
-  if (index != kSigningGenerator) fail("no fixed-base table for generator " + std::to_string(index));
+  require_table(index);
   return signing_table_->mul(k);
 }
 
@@ -72,6 +79,12 @@ Point<PrimeOrder> AltJubjubBn256::mul_generator_ct(std::size_t index, const Fs& 
   const Point<PrimeOrder> product = mul_generator_ct(index, repr);
   wipe(repr);
   return product;
+}
+
+Point<Unknown> AltJubjubBn256::mul_add_generator_var(const Point<Unknown>& p, const FsRepr& k, std::size_t index,
+                                                     const FsRepr& m) const {
+  require_table(index);
+  return joint_mul_var(p, k, *verifying_table_, m, *this);
 }
 
 const AltJubjubBn256& jubjub_params() {

@@ -9,8 +9,10 @@
 #include <memory>
 
 #include "curve/fixed_base.h"
+#include "curve/joint_mul.h"
 #include "curve/jubjub_params_interface.h"
 #include "curve/point.h"
+#include "curve/subgroup_check.h"
 
 namespace korvo::curve {
 
@@ -33,6 +35,14 @@ class AltJubjubBn256 : public JubjubParams {
   Point<PrimeOrder> mul_generator_ct(std::size_t index, const FsRepr& k) const;
   Point<PrimeOrder> mul_generator_ct(std::size_t index, const Fs& k) const;
 
+  // k*P + m*generator(index) for public scalars, in variable time. Only the
+  // signing generator has a table; any other index is an internal failure.
+  Point<Unknown> mul_add_generator_var(const Point<Unknown>& p, const FsRepr& k, std::size_t index,
+                                       const FsRepr& m) const;
+
+  // True exactly when s*p is the neutral point. Variable time.
+  bool in_prime_subgroup_var(const Point<Unknown>& p) const { return subgroup_check_->contains_var(p); }
+
   // The generator of every key and signature.
   static constexpr std::size_t kSigningGenerator = 5;
 
@@ -42,6 +52,8 @@ class AltJubjubBn256 : public JubjubParams {
   Fr scale_;
   std::array<Point<PrimeOrder>, kGeneratorCount> generators_;
   std::unique_ptr<const FixedBaseTable> signing_table_;
+  std::unique_ptr<const OddMultiplesTable> verifying_table_;
+  std::unique_ptr<const SubgroupCheck> subgroup_check_;
 };
 
 // The process-wide parameter set with its table, built on first use under a

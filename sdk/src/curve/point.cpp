@@ -2,40 +2,9 @@
 
 #include <algorithm>
 
+#include "curve/naf.h"
+
 namespace korvo::curve {
-namespace {
-
-// Width-5 non-adjacent form: digits odd in [-15, 15] or zero, at most one
-// non-zero digit in any five consecutive positions. k may need a digit past bit 255.
-struct Naf {
-  std::array<std::int8_t, 257> digits{};
-  int length = 0;
-};
-
-Naf width5_naf(const FsRepr& k) {
-  std::array<std::uint64_t, 5> n{k[0], k[1], k[2], k[3], 0};
-  Naf naf;
-  while ((n[0] | n[1] | n[2] | n[3] | n[4]) != 0) {
-    int digit = 0;
-    if (n[0] & 1) {
-      digit = static_cast<int>(n[0] & 31);
-      if (digit >= 16) digit -= 32;
-      // n -= digit clears the low five bits.
-      std::uint64_t carry = 0;
-      const std::uint64_t magnitude = static_cast<std::uint64_t>(digit < 0 ? -digit : digit);
-      for (std::size_t i = 0; i < n.size(); ++i) {
-        const std::uint64_t operand = i == 0 ? magnitude : 0;
-        n[i] = digit < 0 ? detail::add_carry(n[i], operand, carry) : detail::sub_borrow(n[i], operand, carry);
-      }
-    }
-    naf.digits[static_cast<std::size_t>(naf.length++)] = static_cast<std::int8_t>(digit);
-    for (std::size_t i = 0; i + 1 < n.size(); ++i) n[i] = (n[i] >> 1) | (n[i + 1] << 63);
-    n[4] >>= 1;
-  }
-  return naf;
-}
-
-}  // namespace
 
 std::array<std::uint8_t, 32> compress_affine(const Fr& x, const Fr& y) {
   Limbs repr = y.into_repr();
@@ -64,9 +33,9 @@ Result<Point<Subgroup>> Point<Subgroup>::read(std::span<const std::uint8_t> byte
   auto y = Fr::from_repr(repr);
   if (!y.ok()) return Error{"y is not in field"};
   const Fr y2 = y.value().square();
-  const auto den_inverse = (params.edwards_d() * y2 + Fr::one()).inverse();
-  if (!den_inverse) return Error{"not on curve"};
-  auto x = ((y2 - Fr::one()) * *den_inverse).sqrt();
+  const Fr den = params.edwards_d() * y2 + Fr::one();
+  if (den.is_zero()) return Error{"not on curve"};
+  auto x = Fr::sqrt_ratio(y2 - Fr::one(), den);
   if (!x) return Error{"not on curve"};
   if (((x->into_repr()[0] & 1) != 0) != x_odd) *x = -*x;
   return Point(*x, y.value(), *x * y.value(), Fr::one());
@@ -100,7 +69,7 @@ Point<Subgroup> Point<Subgroup>::mul_var(const FsRepr& k, const JubjubParams& pa
   const Point twice = doubled();
   for (std::size_t i = 1; i < odd.size(); ++i) odd[i] = odd[i - 1].add(twice, params);
 
-  const Naf naf = width5_naf(k);
+  const Naf naf = non_adjacent_form(k, 5);
   Point acc;
   for (int i = naf.length - 1; i >= 0; --i) {
     const int digit = naf.digits[static_cast<std::size_t>(i)];

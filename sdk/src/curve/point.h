@@ -89,6 +89,13 @@ class Point {
     return from_efgh(d.e, d.f, d.g, d.h);
   }
 
+  // Doubling that leaves t unset: the result may only be doubled again
+  // (neither doubling reads t).
+  Point doubled_without_t() const {
+    const Completed d = doubling();
+    return Point(d.e * d.f, d.g * d.h, Fr::zero(), d.f * d.g);
+  }
+
   Point negate() const { return Point(-x_, y_, -t_, z_); }
 
   Point<PrimeOrder> mul_by_cofactor() const {
@@ -134,13 +141,6 @@ class Point {
     const Fr e = (x_ + y_).square() - a - b;
     const Fr g = b - a;
     return {e, g - c, g, -a - b};
-  }
-
-  // Doubling that leaves t unset: the result may only be doubled again
-  // (neither doubling reads t).
-  Point doubled_without_t() const {
-    const Completed d = doubling();
-    return Point(d.e * d.f, d.g * d.h, Fr::zero(), d.f * d.g);
   }
 
   Fr x_ = Fr::zero();

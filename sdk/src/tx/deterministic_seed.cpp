@@ -33,14 +33,14 @@ Seed Seed::deterministic_seed(const curve::Fs& sk, std::span<const std::uint8_t>
   Bytes32 k{};
 
   rekey(k, {v, kZero, x, h1});
-  v = HmacSha256(k).mac({v});
+  v = HmacSha256(k).mac_word(v);
   rekey(k, {v, kOne, x, h1});
-  v = HmacSha256(k).mac({v});
+  v = HmacSha256(k).mac_word(v);
   wipe(x);
 
   for (;;) {
     HmacSha256 mac(k);
-    Secret<Bytes32> candidate(mac.mac({v}));
+    Secret<Bytes32> candidate(mac.mac_word(v));
     // Candidates are never reduced: one at or above the modulus is dropped.
     Seed seed;
     if (FeConvert::from_bytes_if_canonical(*candidate, seed.value)) {
@@ -48,7 +48,7 @@ Seed Seed::deterministic_seed(const curve::Fs& sk, std::span<const std::uint8_t>
       wipe(v);
       return seed;
     }
-    k = mac.mac({v, v, kZero});
+    k = mac.mac_word_twice_and_zero(v);
   }
 }
 

@@ -7,14 +7,6 @@
 
 namespace korvo::tx {
 
-namespace {
-
-bool has_group_order(const curve::Point<curve::Unknown>& point, const curve::AltJubjubBn256& params) {
-  return point.mul_var(curve::Fs::char_(), params) == curve::Point<curve::Unknown>::zero();
-}
-
-}  // namespace
-
 curve::Fs challenge(std::span<const std::uint8_t> msg) {
   std::array<std::uint8_t, 32> padded{};
   const std::size_t used = msg.size() < padded.size() ? msg.size() : padded.size();
@@ -32,20 +24,16 @@ Signature<curve::PrimeOrder> sign_raw_message(const curve::Fs& sk, std::span<con
   return {r, s};
 }
 
-bool signature_equation_holds(const curve::Point<curve::Unknown>& a_times_c, const curve::Point<curve::Unknown>& r,
-                              const curve::Fs& s, std::size_t generator_index, const curve::AltJubjubBn256& params) {
-  const curve::Point<curve::Unknown> gs = params.mul_generator_ct(generator_index, s);
-  return a_times_c.add(r, params).add(gs.negate(), params) == curve::Point<curve::Unknown>::zero();
-}
-
 bool verify_for_raw_message(const curve::Point<curve::Unknown>& public_key, std::span<const std::uint8_t> msg,
                             const Signature<curve::Unknown>& signature, std::size_t generator_index,
                             const curve::AltJubjubBn256& params, std::size_t) {
   const curve::Fs c = challenge(msg);
-  if (!has_group_order(public_key, params)) return false;
-  if (!has_group_order(signature.r, params)) return false;
-  return signature_equation_holds(public_key.mul_var(c.into_repr(), params), signature.r, signature.s,
-                                  generator_index, params);
+  if (!params.in_prime_subgroup_var(public_key)) return false;
+  if (!params.in_prime_subgroup_var(signature.r)) return false;
+  // A*c + R - G*S = 0 as A*c + G*(-S) = -R: G has order s, so -S may stand
+  // for the negated product.
+  return params.mul_add_generator_var(public_key, c.into_repr(), generator_index, (-signature.s).into_repr()) ==
+         signature.r.negate();
 }
 
 }  // namespace korvo::tx

@@ -32,10 +32,6 @@ Signature<curve::PrimeOrder> sign_raw_message(const curve::Fs& sk, std::span<con
                                               const Seed& seed, std::size_t generator_index,
                                               const curve::AltJubjubBn256& params, std::size_t max_message_size);
 
-// A*c + R - G*S is the neutral point, given A*c: the verification equation.
-bool signature_equation_holds(const curve::Point<curve::Unknown>& a_times_c, const curve::Point<curve::Unknown>& r,
-                              const curve::Fs& s, std::size_t generator_index, const curve::AltJubjubBn256& params);
-
 // True when A and R have order s and A*c + R - G*S is the neutral point.
 // Variable time: every input is public.
 bool verify_for_raw_message(const curve::Point<curve::Unknown>& public_key, std::span<const std::uint8_t> msg,

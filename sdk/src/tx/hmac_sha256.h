@@ -23,7 +23,16 @@ class HmacSha256 {
   // The tag of the concatenation of `parts`.
   Tag mac(std::initializer_list<std::span<const std::uint8_t>> parts) const;
 
+  // The two messages of the nonce's candidate loop, V and V || V || 0x00
+  // with V of 32 bytes. Their padding is fixed, so each tag is a fixed run
+  // of block compressions (two, three) without the streaming buffer.
+  Tag mac_word(const Tag& v) const;
+  Tag mac_word_twice_and_zero(const Tag& v) const;
+
  private:
+  // The outer hash over the chaining value of `inner`.
+  Tag outer(Sha256State& inner) const;
+
   Sha256State inner_;
   Sha256State outer_;
 };

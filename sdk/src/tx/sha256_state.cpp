@@ -1,5 +1,7 @@
 #include "tx/sha256_state.h"
 
+#include <cstring>
+
 #include "support/failure.h"
 #include "support/secret.h"
 
@@ -21,6 +23,18 @@ std::array<std::uint8_t, 32> Sha256State::finish() {
   std::array<std::uint8_t, 32> digest;
   ensure(SHA256_Final(digest.data(), &ctx_) == 1, kFailure);
   return digest;
+}
+
+// A whole block into an empty buffer goes straight to the block function.
+void Sha256State::compress(std::span<const std::uint8_t, 64> block) { update(block); }
+
+std::array<std::uint8_t, 32> Sha256State::chaining_value() const {
+  std::array<std::uint8_t, 32> out;
+  for (std::size_t i = 0; i < 8; ++i) {
+    const std::uint32_t word = __builtin_bswap32(ctx_.h[i]);
+    std::memcpy(out.data() + 4 * i, &word, 4);
+  }
+  return out;
 }
 
 std::array<std::uint8_t, 32> sha256(std::span<const std::uint8_t> data) {

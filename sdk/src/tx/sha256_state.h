@@ -23,6 +23,12 @@ class Sha256State {
   void update(std::span<const std::uint8_t> data);
   std::array<std::uint8_t, 32> finish();
 
+  // Block level, for callers that pad by hand: one whole block (nothing may
+  // be buffered), and the chaining value big-endian, which is the digest
+  // once the padding block is in.
+  void compress(std::span<const std::uint8_t, 64> block);
+  std::array<std::uint8_t, 32> chaining_value() const;
+
  private:
   SHA256_CTX ctx_;
 };

@@ -7,22 +7,18 @@
 
 namespace korvo::tx {
 
-curve::Point<curve::PrimeOrder> public_key_from_private_with_verify(const curve::Fs& sk,
-                                                                   std::span<const std::uint8_t> msg,
-                                                                   const Signature<curve::PrimeOrder>& signature) {
+void verify_fresh_signature(const curve::Fs& sk, std::span<const std::uint8_t> msg,
+                            const Signature<curve::PrimeOrder>& signature) {
   const auto& params = curve::jubjub_params();
-  const auto public_key = params.mul_generator_ct(kSigningGenerator, sk);
-  declassify(public_key);
   // A = G*sk has order s by construction, so the order checks are left out;
-  // and A*c = G*(c*sk), which the fixed-base table gives for a fraction of a
-  // variable-base multiplication. The equation itself is checked in full.
-  curve::Fs c_sk = challenge(msg) * sk;
-  const curve::Point<curve::Unknown> a_times_c = params.mul_generator_ct(kSigningGenerator, c_sk);
-  wipe(c_sk);
-  declassify(a_times_c);  // A*c, from public values
-  ensure(signature_equation_holds(a_times_c, signature.r, signature.s, kSigningGenerator, params),
+  // and the equation A*c + R - G*S = 0 reads G*(c*sk - S) + R = 0, which one
+  // multiplication by the generator checks in full.
+  curve::Fs c_sk_minus_s = challenge(msg) * sk - signature.s;
+  const curve::Point<curve::PrimeOrder> generator_term = params.mul_generator_ct(kSigningGenerator, c_sk_minus_s);
+  wipe(c_sk_minus_s);
+  declassify(generator_term);  // -R for a valid signature, from public values
+  ensure(generator_term.add(signature.r, params) == curve::Point<curve::PrimeOrder>::zero(),
          "assertion failed: a fresh signature does not verify");
-  return public_key;
 }
 
 TxSignature TxSignature::sign_msg(const curve::Fs& sk, std::span<const std::uint8_t> msg) {
@@ -30,7 +26,8 @@ TxSignature TxSignature::sign_msg(const curve::Fs& sk, std::span<const std::uint
   const auto signature = sign_raw_message(sk, msg, seed, kSigningGenerator, curve::jubjub_params(), msg.size());
   wipe(seed);
   declassify(signature);
-  return {signature, public_key_from_private_with_verify(sk, msg, signature)};
+  verify_fresh_signature(sk, msg, signature);
+  return {signature};
 }
 
 JubjubSignature TxSignature::to_jubjub_signature() const {

@@ -14,11 +14,10 @@ namespace korvo::tx {
 
 inline constexpr std::size_t kSigningGenerator = curve::AltJubjubBn256::kSigningGenerator;
 
+// The public key A = G*sk is not part of it: only the layer-1 signature
+// reports it, and computes it there.
 struct TxSignature {
   Signature<curve::PrimeOrder> signature;
-  // A = G*sk, kept as a point: its compression (the packed public key) costs
-  // an inversion and is taken only where it is reported.
-  curve::Point<curve::PrimeOrder> public_key;
 
   static TxSignature sign_msg(const curve::Fs& sk, std::span<const std::uint8_t> msg);
 
@@ -26,10 +25,9 @@ struct TxSignature {
   JubjubSignature to_jubjub_signature() const;
 };
 
-// The public key G*sk, once the fresh signature `signature` of `msg` has
-// verified under it; an internal failure otherwise (a fault while signing).
-curve::Point<curve::PrimeOrder> public_key_from_private_with_verify(const curve::Fs& sk,
-                                                                   std::span<const std::uint8_t> msg,
-                                                                   const Signature<curve::PrimeOrder>& signature);
+// An internal failure unless the fresh signature `signature` of `msg`
+// verifies under G*sk (a fault while signing).
+void verify_fresh_signature(const curve::Fs& sk, std::span<const std::uint8_t> msg,
+                            const Signature<curve::PrimeOrder>& signature);
 
 }  // namespace korvo::tx

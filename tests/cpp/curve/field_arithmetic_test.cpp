@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "curve/divstep_inverse.h"
 #include "curve/fr.h"
 #include "curve/fs.h"
 #include "curve/reference_bigint.h"
@@ -92,6 +93,50 @@ TEST(FrInverse, BothMethodsInvertEveryNonZeroValue) {
     ASSERT_TRUE(ct.valid);
     ASSERT_EQ(ct.value, *inverse);
   }
+}
+
+// The divstep inversion on its own, for both moduli: values next to 0 and to
+// the modulus, powers of two (long runs of zero bits make the most steps)
+// and all-ones patterns.
+TEST(DivstepInverse, EdgeValuesForBothModuli) {
+  std::mt19937_64 rng(5);
+  for (const auto& [m, neg_inverse] : {std::pair{Fr::modulus(), FrParams::INV}, std::pair{Fs::modulus(), FsParams::INV}}) {
+    std::vector<Limbs> values = {Limbs{1, 0, 0, 0}, Limbs{2, 0, 0, 0}, Limbs{3, 0, 0, 0},
+                                 {m[0] - 1, m[1], m[2], m[3]}, {m[0] - 2, m[1], m[2], m[3]},
+                                 Limbs{~0ull, ~0ull, ~0ull, m[3] >> 1}};
+    for (int bit = 0; bit < 250; bit += 7) {
+      Limbs power{};
+      power[bit / 64] = std::uint64_t{1} << (bit % 64);
+      values.push_back(power);
+    }
+    for (int i = 0; i < 50; ++i) values.push_back(random_below(rng, m));
+    for (const Limbs& a : values) {
+      if (a == Limbs{}) continue;
+      ASSERT_EQ(mul_mod(a, divstep_inverse(a, m, neg_inverse), m), (Limbs{1, 0, 0, 0})) << repr_to_hex(a);
+    }
+    EXPECT_EQ(divstep_inverse(Limbs{}, m, neg_inverse), Limbs{});
+  }
+}
+
+// A root of u/v exists exactly when u*v is a residue (Euler's criterion),
+// and then it squares back to u/v.
+TEST(FrSqrtRatio, AgreesWithTheLegendreSymbol) {
+  std::mt19937_64 rng(19);
+  const Limbs r = Fr::modulus();
+  int residues = 0;
+  for (int i = 0; i < 100; ++i) {
+    const Fr u = i == 0 ? Fr::zero() : Fr::from_repr(random_below(rng, r)).value();
+    const Fr v = i == 1 ? Fr::one() : Fr::from_repr(random_below(rng, r)).value();
+    if (v.is_zero()) continue;
+    const auto root = Fr::sqrt_ratio(u, v);
+    ASSERT_EQ(root.has_value(), (u * v).legendre() != Legendre::QuadraticNonResidue) << i;
+    if (root) {
+      ASSERT_EQ(root->square() * v, u) << i;
+      ++residues;
+    }
+  }
+  EXPECT_GT(residues, 30);
+  EXPECT_LT(residues, 70);
 }
 
 TEST(FrConversions, AnyInputIsReducedModuloR) {

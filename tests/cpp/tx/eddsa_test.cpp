@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 #include "curve/jubjub_params.h"
+#include "curve/reference_bigint.h"
+#include "curve/torsion.h"
 #include "encoding/u256.h"
 #include "support/failure.h"
 #include "tx/private_key.h"
+#include "tx/reference_verification.h"
 #include "tx/tx_signature.h"
 
 namespace korvo::tx {
@@ -68,15 +74,66 @@ TEST(Eddsa, OrderChecksRejectPointsOutsideTheSubgroup) {
 TEST(Eddsa, FreshSignatureCheckCatchesFaults) {
   const auto msg = message(77);
   const auto good = TxSignature::sign_msg(key(), msg);
-  EXPECT_EQ(public_key_from_private_with_verify(key(), msg, good.signature), good.public_key);
-  EXPECT_EQ(good.public_key, params().mul_generator_ct(5, key()));
+  EXPECT_NO_THROW(verify_fresh_signature(key(), msg, good.signature));
   Signature<curve::PrimeOrder> wrong_s = good.signature;
   wrong_s.s += curve::Fs::one();
-  EXPECT_THROW(public_key_from_private_with_verify(key(), msg, wrong_s), InternalFailure);
+  EXPECT_THROW(verify_fresh_signature(key(), msg, wrong_s), InternalFailure);
   Signature<curve::PrimeOrder> wrong_r = good.signature;
   wrong_r.r = params().mul_generator_ct(5, curve::Fs::from_u64(12345));
-  EXPECT_THROW(public_key_from_private_with_verify(key(), msg, wrong_r), InternalFailure);
-  EXPECT_THROW(public_key_from_private_with_verify(key(), message(78), good.signature), InternalFailure);
+  EXPECT_THROW(verify_fresh_signature(key(), msg, wrong_r), InternalFailure);
+  EXPECT_THROW(verify_fresh_signature(key(), message(78), good.signature), InternalFailure);
+}
+
+// The fast verification against the reference on valid and tampered
+// signatures of random keys, with every torsion point added to A and to R:
+// mixed-order points, small-order points and odd and even challenges.
+TEST(Eddsa, VerificationMatchesTheReferenceOnEveryCoset) {
+  const auto torsion = curve::testing::torsion_points(params());
+  std::mt19937_64 rng(53);
+  int verified = 0;
+  for (int i = 0; i < 6; ++i) {
+    const curve::Fs sk = curve::Fs::from_raw(curve::testing::random_runs(rng));
+    const auto msg = encoding::U256(curve::testing::random_runs(rng)).to_little_endian();
+    const auto fresh = TxSignature::sign_msg(sk, msg);
+    const Point<Unknown> a = params().mul_generator_ct(5, sk);
+    const Point<Unknown> r = fresh.signature.r;
+    const curve::Fs s = fresh.signature.s;
+    auto other_msg = msg;
+    other_msg[rng() % 32] ^= static_cast<std::uint8_t>(1u << (rng() % 8));
+    const std::vector<std::pair<std::span<const std::uint8_t>, Signature<Unknown>>> cases = {
+        {msg, {r, s}}, {other_msg, {r, s}}, {msg, {r, s + curve::Fs::one()}}, {msg, {r.negate(), s}}};
+    for (const auto& [m, sig] : cases) {
+      for (std::size_t ja = 0; ja < torsion.size(); ++ja) {
+        for (std::size_t jr = 0; jr < torsion.size(); ++jr) {
+          const Point<Unknown> a_t = a.add(torsion[ja], params());
+          const Signature<Unknown> sig_t{sig.r.add(torsion[jr], params()), sig.s};
+          const bool expected = testing::reference_verify(a_t, m, sig_t);
+          verified += expected;
+          ASSERT_EQ(verify(a_t, m, sig_t), expected) << i << " " << ja << " " << jr;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(verified, 6) << "only the untouched signatures verify";
+}
+
+// Small-order keys and nonce points on their own, where the equation can
+// hold without any signing key.
+TEST(Eddsa, SmallOrderKeysAndNoncePointsMatchTheReference) {
+  const auto torsion = curve::testing::torsion_points(params());
+  for (std::uint64_t low : {0, 1, 2, 8}) {
+    const auto msg = message(low);
+    for (const Point<Unknown>& a : torsion) {
+      for (const Point<Unknown>& r : torsion) {
+        for (const curve::Fs& s : {curve::Fs::zero(), curve::Fs::one()}) {
+          const Signature<Unknown> sig{r, s};
+          ASSERT_EQ(verify(a, msg, sig), testing::reference_verify(a, msg, sig)) << low;
+        }
+      }
+    }
+  }
+  const Signature<Unknown> neutral{Point<Unknown>::zero(), curve::Fs::zero()};
+  EXPECT_TRUE(verify(Point<Unknown>::zero(), message(5), neutral));
 }
 
 TEST(Eddsa, ChallengePadsShortAndCutsLongMessages) {

@@ -33,5 +33,24 @@ TEST(HmacSha256, MatchesOneShotHmacOverSplitInputs) {
   }
 }
 
+// The block-level tags of the nonce loop against the one-shot HMAC, for both
+// of its messages; keys and V include the all-zero and all-one bytes that
+// the padding could be confused with.
+TEST(HmacSha256, NonceLoopMessagesMatchOneShotHmac) {
+  std::mt19937_64 rng(11);
+  for (int i = 0; i < 40; ++i) {
+    std::array<std::uint8_t, 32> key, v;
+    for (auto& b : key) b = static_cast<std::uint8_t>(i == 0 ? 0x00 : i == 1 ? 0xff : rng());
+    for (auto& b : v) b = static_cast<std::uint8_t>(i == 0 ? 0xff : i == 1 ? 0x80 : rng());
+    const HmacSha256 mac(key);
+    EXPECT_EQ(mac.mac_word(v), reference(key, std::vector<std::uint8_t>(v.begin(), v.end()))) << i;
+    std::vector<std::uint8_t> twice(v.begin(), v.end());
+    twice.insert(twice.end(), v.begin(), v.end());
+    twice.push_back(0x00);
+    EXPECT_EQ(mac.mac_word_twice_and_zero(v), reference(key, twice)) << i;
+    EXPECT_EQ(mac.mac_word(v), reference(key, std::vector<std::uint8_t>(v.begin(), v.end()))) << "reusable key";
+  }
+}
+
 }  // namespace
 }  // namespace korvo::tx

@@ -1,0 +1,104 @@
+#include "curve/subgroup_check.h"
+
+#include <utility>
+
+#include "support/failure.h"
+
+namespace korvo::curve {
+namespace {
+
+// (r - 1) / 8.
+constexpr Limbs eighth_of_group_order() {
+  Limbs e = FrParams::MODULUS;
+  e[0] -= 1;
+  for (int i = 0; i < 4; ++i) e[i] = (e[i] >> 3) | (i < 3 ? e[i + 1] << 61 : 0);
+  return e;
+}
+constexpr Limbs kExponent = eighth_of_group_order();
+
+Fr inverse_of(const Fr& value) {
+  const auto inverse = value.inverse();
+  ensure(inverse.has_value(), "subgroup check: a degenerate constant");
+  return *inverse;
+}
+
+// Montgomery coordinates u = (1 + y)/(1 - y), v = u/x of an affine point
+// with x non-zero.
+std::pair<Fr, Fr> to_montgomery(const Point<Unknown>& p) {
+  const auto [x, y] = p.into_xy();
+  const Fr u = (Fr::one() + y) * inverse_of(Fr::one() - y);
+  return {u, u * inverse_of(x)};
+}
+
+// A point of order 8: the 8-torsion part s*P of decodable points P until
+// one has order 8 (half of them do, the 2-part of the group being cyclic).
+Point<Unknown> order_eight_point(const JubjubParams& params) {
+  for (std::uint8_t y = 2;; ++y) {
+    std::array<std::uint8_t, 32> bytes{};
+    bytes[0] = y;
+    const auto p = Point<Unknown>::read(bytes, params);
+    if (!p.ok()) continue;
+    const Point<Unknown> torsion = p.value().mul_var(Fs::char_(), params);
+    if (torsion.doubled().doubled() != Point<Unknown>::zero()) return torsion;
+    ensure(y != 255, "subgroup check: no point of order 8 found");
+  }
+}
+
+}  // namespace
+
+SubgroupCheck::SubgroupCheck(const JubjubParams& params, const Point<PrimeOrder>& member) {
+  // Montgomery form B*v^2 = u^3 + A*u^2 + u with A = 2(a + d)/(a - d),
+  // B = 4/(a - d) and a = -1.
+  const Fr& d = params.edwards_d();
+  const Fr a_minus_d_inverse = inverse_of(-Fr::one() - d);
+  const Fr mont_a = (d - Fr::one()).doubled() * a_minus_d_inverse;
+  const Fr mont_b = Fr::from_u64(4) * a_minus_d_inverse;
+  const auto tangent = [&](const Point<Unknown>& q) {
+    const auto [u, v] = to_montgomery(q);
+    const Fr slope = (Fr::from_u64(3) * u.square() + mont_a.doubled() * u + Fr::one()) *
+                     inverse_of(mont_b.doubled() * v);
+    return Line{slope, v - slope * u};
+  };
+
+  const Point<Unknown> t = order_eight_point(params);
+  const Point<Unknown> t2 = t.doubled();
+  tangent_t_ = tangent(t);
+  tangent_2t_ = tangent(t2);
+  u_2t_ = to_montgomery(t2).first;
+  // 4T = (0, -1): u = 0, and v = u/x is not needed for a vertical line.
+  u_4t_ = Fr::zero();
+  ensure(t2.doubled() == Point<Unknown>::from_xy(Fr::zero(), -Fr::one(), params), "subgroup check: 4T is not (0, -1)");
+  subgroup_value_ = pairing_var(member);
+}
+
+Fr SubgroupCheck::pairing_var(const Point<Unknown>& p) const {
+  // u = nu/du and v = nv/dv over the projective (X : Y : Z).
+  const Fr nu = p.z() + p.y();
+  const Fr du = p.z() - p.y();
+  const Fr nv = nu * p.z();
+  const Fr dv = du * p.x();
+  const Fr nu_x = nu * p.x();
+  // v - lambda*u - mu over dv, u - c over du.
+  const auto line = [&](const Line& l) { return nv - l.lambda * nu_x - l.mu * dv; };
+  const auto vertical = [&](const Fr& c) { return nu - c * du; };
+  // f = l_T^4 * l_2T^2 / (v_4T * v_2T^4): divisor 8(T) - 8(O).
+  const Fr l1 = line(tangent_t_);
+  const Fr l2 = line(tangent_2t_);
+  const Fr w2 = vertical(u_2t_);
+  const Fr numerator = l1.square().square() * l2.square() * du.square().square() * du;
+  const Fr dv2 = dv.square();
+  const Fr denominator = dv2.square() * dv2 * vertical(u_4t_) * w2.square().square();
+  // n/d and n*d^7 agree up to an eighth power, which the exponent removes.
+  const Fr d2 = denominator.square();
+  const Fr d7 = d2.square() * d2 * denominator;
+  return (numerator * d7).pow(kExponent);
+}
+
+bool SubgroupCheck::contains_var(const Point<Unknown>& p) const {
+  // The 8-torsion carries the zeros and poles of f; of it only zero is in
+  // the subgroup.
+  if (p.doubled().doubled().doubled() == Point<Unknown>::zero()) return p == Point<Unknown>::zero();
+  return pairing_var(p) == subgroup_value_;
+}
+
+}  // namespace korvo::curve

@@ -1,0 +1,58 @@
+// The joint multiplication against double-and-add: the variable point and
+// the generator each carry their own width of non-adjacent form.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "curve/double_and_add.h"
+#include "curve/hex_bytes.h"
+#include "curve/jubjub_params.h"
+#include "curve/reference_bigint.h"
+#include "curve/torsion.h"
+#include "support/failure.h"
+
+namespace korvo::curve {
+namespace {
+
+using P = Point<Unknown>;
+
+std::vector<Limbs> edge_and_random_scalars(std::uint64_t seed) {
+  const Limbs s = Fs::char_();
+  std::vector<Limbs> scalars = {Limbs{},
+                                Limbs{1, 0, 0, 0},
+                                Limbs{63, 0, 0, 0},
+                                Limbs{64, 0, 0, 0},
+                                {s[0] - 1, s[1], s[2], s[3]},
+                                s,
+                                Limbs{~0ull, ~0ull, ~0ull, ~0ull},
+                                Limbs{0, 0, 0, 1ull << 63}};
+  std::mt19937_64 rng(seed);
+  for (int i = 0; i < 10; ++i) scalars.push_back(testing::random_runs(rng));
+  return scalars;
+}
+
+TEST(JointMultiplication, MatchesTwoDoubleAndAdds) {
+  const auto& params = jubjub_params();
+  const Point<PrimeOrder>& g = params.generator(5);
+  const auto torsion = testing::torsion_points(params);
+  std::mt19937_64 rng(29);
+  std::vector<P> points = {P::zero(), torsion[1], torsion[4], P(g)};
+  for (int i = 0; i < 3; ++i) points.push_back(P(g.mul_var(testing::random_runs(rng), params)).add(torsion[i], params));
+  const auto scalars = edge_and_random_scalars(31);
+  for (const P& p : points) {
+    for (std::size_t i = 0; i < scalars.size(); ++i) {
+      const Limbs& k = scalars[i];
+      const Limbs& m = scalars[(i * 7 + 3) % scalars.size()];
+      const P fast = params.mul_add_generator_var(p, k, 5, m);
+      const P slow = testing::double_and_add(p, k, params).add(testing::double_and_add(g, m, params), params);
+      ASSERT_EQ(testing::hex_of(fast.to_bytes()), testing::hex_of(slow.to_bytes()))
+          << repr_to_hex(k) << " " << repr_to_hex(m);
+      ASSERT_EQ(fast.add(p, params), slow.add(p, params)) << "t must be consistent";
+    }
+  }
+  EXPECT_THROW(params.mul_add_generator_var(points[3], scalars[1], 4, scalars[1]), InternalFailure);
+}
+
+}  // namespace
+}  // namespace korvo::curve

@@ -1,0 +1,72 @@
+// The pairing-based subgroup test against multiplication by the subgroup
+// order, on every coset of the subgroup.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "curve/double_and_add.h"
+#include "curve/jubjub_params.h"
+#include "curve/reference_bigint.h"
+#include "curve/torsion.h"
+
+namespace korvo::curve {
+namespace {
+
+using P = Point<Unknown>;
+
+bool has_order_dividing_s(const P& p, const JubjubParams& params) {
+  return testing::double_and_add(p, Fs::char_(), params) == P::zero();
+}
+
+TEST(SubgroupCheck, TorsionPointsOfEveryOrder) {
+  const auto& params = jubjub_params();
+  const auto torsion = testing::torsion_points(params);
+  int order_eight = 0;
+  for (std::size_t j = 0; j < torsion.size(); ++j) {
+    EXPECT_EQ(params.in_prime_subgroup_var(torsion[j]), j == 0) << j;
+    order_eight += torsion[j].doubled().doubled() != P::zero();
+  }
+  EXPECT_EQ(order_eight, 4);
+}
+
+// Each random point of the subgroup plus each torsion point: exactly the
+// sums with the zero torsion point are in the subgroup, whatever the
+// projective scaling the additions leave.
+TEST(SubgroupCheck, EveryCosetAgreesWithMultiplicationByTheOrder) {
+  const auto& params = jubjub_params();
+  const auto torsion = testing::torsion_points(params);
+  std::mt19937_64 rng(41);
+  for (int i = 0; i < 12; ++i) {
+    const P member = params.generator(5).mul_var(testing::random_runs(rng), params);
+    for (std::size_t j = 0; j < torsion.size(); ++j) {
+      const P sum = member.add(torsion[j], params);
+      const bool expected = has_order_dividing_s(sum, params);
+      ASSERT_EQ(expected, j == 0);
+      ASSERT_EQ(params.in_prime_subgroup_var(sum), expected) << i << " " << j;
+      ASSERT_EQ(params.in_prime_subgroup_var(sum.negate()), expected) << i << " " << j;
+    }
+  }
+}
+
+TEST(SubgroupCheck, DecodedPointsAgreeWithMultiplicationByTheOrder) {
+  const auto& params = jubjub_params();
+  std::mt19937_64 rng(43);
+  int inside = 0, outside = 0;
+  for (int tried = 0; tried < 200; ++tried) {
+    Limbs y = testing::random_runs(rng);
+    y[3] &= 0x8fffffffffffffff;
+    const auto p = P::read(limbs_to_le(y), params);
+    if (!p.ok()) continue;
+    const bool expected = has_order_dividing_s(p.value(), params);
+    (expected ? inside : outside) += 1;
+    ASSERT_EQ(params.in_prime_subgroup_var(p.value()), expected) << repr_to_hex(y);
+    const P cleared = p.value().mul_by_cofactor();
+    ASSERT_TRUE(params.in_prime_subgroup_var(cleared));
+    ASSERT_EQ(params.in_prime_subgroup_var(cleared.add(p.value(), params)), expected);
+  }
+  EXPECT_GT(inside, 0);
+  EXPECT_GT(outside, 0);
+}
+
+}  // namespace
+}  // namespace korvo::curve
