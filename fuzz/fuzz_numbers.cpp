@@ -4,6 +4,7 @@
 // its shape, with the value those digits spell, and give back that value when
 // its own formatted text is parsed again.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -13,6 +14,7 @@
 #include "encoding/field_encodings.h"
 #include "encoding/hex.h"
 #include "encoding/integer_text.h"
+#include "encoding/secret_hex.h"
 #include "encoding/u256.h"
 #include "text_shapes.h"
 
@@ -48,10 +50,20 @@ void u256_text(std::string_view text) {
   check(U256::from_str(formatted).value() == value.value());
 }
 
-void hex_bytes(std::string_view text) {
-  const auto bytes = hex_decode(text);
-  check(bytes.ok() == (text.size() % 2 == 0 && fuzz::all_hex(text)));
-  if (bytes) check(hex_lower(bytes.value()) == fuzz::lower(text));
+// Secret hex: every leading "0x" dropped, then digit pairs; 32 bytes round-trip.
+void secret_hex_bytes(std::string_view text) {
+  const std::string_view digits = fuzz::without_all(text, "0x");
+  std::array<std::uint8_t, 32> bytes{};
+  const auto count = decode_secret_hex(text, bytes);
+  check(count.ok() == (digits.size() % 2 == 0 && fuzz::all_hex(digits)));
+  if (!count) return;
+  check(count.value() == digits.size() / 2);
+  if (count.value() != bytes.size()) return;
+  std::string formatted;
+  formatted.reserve(64);
+  append_secret_hex(formatted, bytes);
+  check(formatted == fuzz::lower(digits));
+  check(hex_lower(bytes) == formatted);
 }
 
 // Decimal digits of v, most significant first.
@@ -129,7 +141,7 @@ void signed_hex(std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   u256_text(text);
-  hex_bytes(text);
+  secret_hex_bytes(text);
   unsigned_decimal<std::uint64_t>(text, parse_u64_decimal);
   unsigned_decimal<std::uint32_t>(text, parse_u32_decimal);
   unsigned_decimal<u128>(text, parse_u128_decimal);
