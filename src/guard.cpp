@@ -1,7 +1,6 @@
 #include "guard.h"
 
 #include <cstdio>
-#include <exception>
 #include <optional>
 #include <string_view>
 
@@ -63,27 +62,19 @@ PyObject* to_python(Reply& reply) {
 
 }  // namespace
 
-PyObject* run_guarded(const std::function<Result<Reply>()>& operation) {
-  std::optional<Result<Reply>> outcome;
-  std::optional<std::string> internal_failure;
+PyObject* run_guarded(const std::function<sdk::Outcome<Reply>()>& operation) {
+  std::optional<sdk::Outcome<Reply>> outcome;
   {
     GilReleased released;
-    try {
-      outcome.emplace(operation());
-    } catch (const std::exception& failure) {
-      internal_failure.emplace(failure.what());
-    }
+    outcome.emplace(operation());  // the library lets no exception out
   }
-  if (internal_failure) {
-    write_report("internal failure", *internal_failure);
-    return raise_value_error(*internal_failure);
+  if (!*outcome) {
+    const sdk::Failure& failure = outcome->failure();
+    write_report(failure.kind == sdk::FailureKind::InternalFailure ? "internal failure" : "error", failure.message);
+    return raise_value_error(failure.message);
   }
-  if (!outcome->ok()) {
-    const std::string& description = outcome->error().description;
-    write_report("error", description);
-    return raise_value_error(description);
-  }
-  return to_python(outcome->value());
+  Reply reply = std::move(*outcome).value();
+  return to_python(reply);
 }
 
 }  // namespace korvo::module

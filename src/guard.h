@@ -9,15 +9,15 @@
 #include <variant>
 
 #include "python.h"
-#include "support/result.h"
+#include "korvo/sdk.h"
 
 namespace korvo::module {
 
 using Reply = std::variant<std::string, bool>;
 
 // Runs `operation` with the interpreter lock released, so it must touch no
-// Python object: it reads only texts whose owners outlive the call. Error
-// values from it arrive with their context already in front.
-PyObject* run_guarded(const std::function<Result<Reply>()>& operation);
+// Python object: it reads only texts whose owners outlive the call. Its
+// failures arrive with their context already in front.
+PyObject* run_guarded(const std::function<sdk::Outcome<Reply>()>& operation);
 
 }  // namespace korvo::module

@@ -1,19 +1,15 @@
 #include "lib/function_table.h"
 
 #include "korvo/sdk.h"
-#include "support/failure.h"
 
 namespace korvo::module {
 
 namespace {
 
-// The guard reports an internal failure from the exception it catches.
 template <class T>
-Result<Reply> as_reply(sdk::Outcome<T> outcome) {
+sdk::Outcome<Reply> as_reply(sdk::Outcome<T> outcome) {
   if (outcome) return Reply(std::move(outcome).value());
-  const sdk::Failure& failure = outcome.failure();
-  if (failure.kind == sdk::FailureKind::InternalFailure) fail(failure.message);
-  return Error{failure.message};
+  return outcome.failure();
 }
 
 constexpr const char* kJsonKey[] = {"json", "pri_key"};

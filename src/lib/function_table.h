@@ -14,8 +14,8 @@ using Texts = std::span<const std::string_view>;
 
 struct FunctionRow {
   Signature signature;
-  // Error values come back with the function's context already in front.
-  Result<Reply> (*run)(Texts texts);
+  // Failures come back with the function's context already in front.
+  sdk::Outcome<Reply> (*run)(Texts texts);
 };
 
 inline constexpr std::size_t kFunctionCount = 17;
