@@ -230,15 +230,17 @@ TEST_F(Residues, TheScansFindALeftCopy) {
 
 }  // namespace
 
-void* operator new(std::size_t size) {
+// Kept out of line: GCC at -O2 inlines malloc and free into the callers and
+// then warns that a block from operator new is freed by the wrong function.
+[[gnu::noinline]] void* operator new(std::size_t size) {
   if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
   throw std::bad_alloc();
 }
-void operator delete(void* block) noexcept {
+[[gnu::noinline]] void operator delete(void* block) noexcept {
   scan_and_clear_freed(block);
   std::free(block);
 }
-void operator delete(void* block, std::size_t) noexcept {
+[[gnu::noinline]] void operator delete(void* block, std::size_t) noexcept {
   scan_and_clear_freed(block);
   std::free(block);
 }
