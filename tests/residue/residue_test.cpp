@@ -24,6 +24,7 @@
 #include "lib/operations.h"
 #include "tx/deterministic_seed.h"
 #include "support/failure.h"
+#include "support/secret.h"
 #include "tx/eddsa.h"
 
 namespace {
@@ -52,7 +53,8 @@ void scan_and_clear_freed(void* block) {
   const auto bytes = static_cast<unsigned char*>(block);
   const std::size_t size = malloc_usable_size(block);
   if (g_scanning) g_heap_hits += count_windows(bytes, size);
-  std::memset(bytes, 0, size);
+  // A plain memset before free is a dead store the compiler may drop (GCC at -O3 does).
+  korvo::wipe(bytes, size);
 }
 
 // The operation's stack: zeroed before each run, scanned after it.
