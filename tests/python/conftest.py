@@ -18,15 +18,15 @@ def load_cases(name):
     return cases
 
 
-def report_lines(captured_err):
-    return captured_err.splitlines()
+REPORT_HEADERS = {"error": "korvo_python_sdk: error", "internal": "korvo_python_sdk: internal failure"}
 
 
-def assert_report(captured_err, pattern):
-    """The failure report on standard error has a line matching `pattern`."""
-    regex = re.compile(pattern)
-    lines = report_lines(captured_err)
-    assert any(regex.fullmatch(line) for line in lines), (pattern, captured_err)
+def assert_report(captured_err, kind, pattern):
+    """Standard error holds exactly the failure report: the line naming its kind, then the message
+    (which may span lines) matching `pattern`, and nothing else."""
+    header, _, rest = captured_err.partition("\n")
+    assert header == REPORT_HEADERS[kind], captured_err
+    assert rest.endswith("\n") and re.fullmatch(pattern, rest[:-1]), (pattern, captured_err)
 
 
 @pytest.fixture
