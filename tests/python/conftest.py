@@ -1,8 +1,10 @@
 import json
 import re
+import threading
 from pathlib import Path
 
 import pytest
+from pytest_timeout import timeout_timer
 
 # The repository's copy of the independently computed known answers.
 VECTORS = Path(__file__).resolve().parents[1] / "vectors"
@@ -38,3 +40,29 @@ def stderr_report(capfd):
 
     read()
     return read
+
+
+@pytest.hookimpl(tryfirst=True)
+def pytest_timeout_set_timer(item, settings):
+    """The plugin's thread method, with the test that ran over named first: its own report shows only
+    the stacks, and then ends the run."""
+    if settings.method != "thread":
+        return None
+
+    def expire():
+        capture = item.config.pluginmanager.getplugin("capturemanager")
+        if capture:
+            capture.suspend(in_=True)  # a test's own capture (capfd) too, or the line would vanish into it
+        item.config.get_terminal_writer().line(f"\n{item.nodeid} still running after {settings.timeout:g} s")
+        timeout_timer(item, settings)
+
+    timer = threading.Timer(settings.timeout, expire)
+    timer.daemon = True
+
+    def cancel():
+        timer.cancel()
+        timer.join()
+
+    item.cancel_timeout = cancel
+    timer.start()
+    return True
