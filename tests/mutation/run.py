@@ -172,12 +172,14 @@ def apply(mutant):
 
 
 def restore(path, text, stat, started):
-    """Puts the original back with its old time stamp and deletes what was compiled from the mutant, so
-    only that is compiled again (a header would otherwise rebuild everything that includes it)."""
+    """Puts the original back with its old time stamp and deletes the objects compiled from the mutant
+    (those built since it was planted whose dependency file names it), so only they are compiled again:
+    a header would otherwise rebuild everything that includes it."""
     path.write_text(text, encoding="utf-8")
     os.utime(path, ns=(stat.st_atime_ns, stat.st_mtime_ns))
     for built in BUILD.rglob("*.o"):
-        if built.stat().st_mtime_ns >= started:
+        depends = built.with_name(built.name + ".d")
+        if built.stat().st_mtime_ns >= started and (not depends.exists() or str(path) in depends.read_text()):
             built.unlink()
 
 
@@ -221,7 +223,8 @@ def main():
             verdict = f"equivalent ({mutant['equivalent']})"
         else:
             counted += 1
-            verdict = "killed by " + ", ".join(caught) if caught else "SURVIVED"
+            shown = ", ".join(caught[:3]) + (f" and {len(caught) - 3} more" if len(caught) > 3 else "")
+            verdict = "killed by " + shown if caught else "SURVIVED"
             if not caught:
                 survivors.append(mutant["id"])
         print(f"{mutant['id']:34} {seconds:5.0f}s  {verdict}", flush=True)
