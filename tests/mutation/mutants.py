@@ -71,7 +71,10 @@ MUTANTS = [
     mutant("verify-key-subgroup", "sdk/src/tx/eddsa.cpp",
            "  if (!params.in_prime_subgroup_var(public_key)) return false;\n", ""),
     mutant("verify-r-subgroup", "sdk/src/tx/eddsa.cpp",
-           "  if (!params.in_prime_subgroup_var(signature.r)) return false;\n", ""),
+           "  if (!params.in_prime_subgroup_var(signature.r)) return false;\n", "",
+           equivalent="the key has passed its subgroup check, so A*c - G*S, computed exactly, lies in the "
+                      "prime-order subgroup and equals -R only when R does too: the equation rejects every R "
+                      "this check rejects, and both reject by returning false"),
     mutant("verify-equation-s-sign", "sdk/src/tx/eddsa.cpp", "(-signature.s).into_repr()", "signature.s.into_repr()"),
     mutant("verify-s-range", "sdk/src/tx/packed_signature.cpp",
            "auto s = curve::Fs::from_repr(signature.s.limbs());",
