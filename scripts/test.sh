@@ -6,7 +6,8 @@
 # check that no secret outlives a call in memory; under AddressSanitizer +
 # UndefinedBehaviorSanitizer; at other optimisation levels, under QEMU on an
 # older x86-64 and on aarch64), the installed C++ package and korvo tool, a
-# bounded fuzzing run of every parser and the operations.
+# bounded fuzzing run of every parser and the operations, and the mutation run
+# (every planted fault must be caught).
 # Every test has a time limit, so a hang fails with the test's name.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -42,3 +43,6 @@ bash "$ROOT/scripts/ci_builds.sh"
 
 echo "== Fuzzing every parser and the operations"
 bash "$ROOT/scripts/ci_fuzz.sh"
+
+echo "== The mutation run: each planted fault must fail a test"
+"$VENV/bin/python" "$ROOT/tests/mutation/run.py"

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "api/fault_injection.h"
 #include "binding.h"
 #include "guard.h"
 #include "lib/function_docs.h"
@@ -98,6 +99,26 @@ bool append_to_all(PyObject* module, PyObject* name) {
   return ok;
 }
 
+#if defined(KORVO_FAULT_INJECTION)
+// Test builds only: _corrupt_signatures(on) switches the signing seam; it is
+// not in __all__.
+PyObject* corrupt_signatures(PyObject*, PyObject* on) {
+  const int truth = PyObject_IsTrue(on);
+  if (truth < 0) return nullptr;
+  sdk::testing::corrupt_signatures(truth != 0);
+  Py_RETURN_NONE;
+}
+
+PyMethodDef g_corrupt_signatures_def = {"_corrupt_signatures", corrupt_signatures, METH_O, nullptr};
+
+bool add_test_seam(PyObject* module, PyObject* module_name) {
+  PyObject* function = PyCFunction_NewEx(&g_corrupt_signatures_def, module, module_name);
+  const bool ok = function != nullptr && PyModule_AddObjectRef(module, "_corrupt_signatures", function) == 0;
+  Py_XDECREF(function);
+  return ok;
+}
+#endif
+
 bool register_function(PyObject* module, PyObject* module_name, PyMethodDef* def) {
   PyObject* function = PyCFunction_NewEx(def, module, module_name);
   if (function == nullptr) return false;
@@ -134,6 +155,13 @@ PyObject* create_module() {
       return nullptr;
     }
   }
+#if defined(KORVO_FAULT_INJECTION)
+  if (!add_test_seam(module, module_name)) {
+    Py_DECREF(module_name);
+    Py_DECREF(module);
+    return nullptr;
+  }
+#endif
   Py_DECREF(module_name);
   return module;
 }

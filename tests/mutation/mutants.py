@@ -2,15 +2,92 @@
 
 Each mutant replaces `find` (which must occur exactly once in `file`) by
 `replace`. A mutant that provably changes no behaviour carries `equivalent`
-with the reason, and does not count.
+with the reason, and does not count. `checks` names slower tests (the
+constant-time checks under valgrind) that the mutant meets when the fast
+suites miss it: a fault that only changes timing shows nowhere else.
 """
 
 
-def mutant(id, file, find, replace, equivalent=None):
-    return {"id": id, "file": file, "find": find, "replace": replace, "equivalent": equivalent}
+def mutant(id, file, find, replace, equivalent=None, checks=()):
+    return {"id": id, "file": file, "find": find, "replace": replace, "equivalent": equivalent,
+            "checks": list(checks)}
 
 
 MUTANTS = [
+    # Field arithmetic: the assembly products and sums this processor runs, and the portable product.
+    mutant("adx-mul-first-row-carry", "sdk/src/curve/montgomery_adx.h",
+           r"adcq %[lo], %[t3]\n\tadcq $0, %[t4]\n\t", r"adcq %[lo], %[t3]\n\taddq $0, %[t4]\n\t"),
+    mutant("adx-square-top-diagonal", "sdk/src/curve/montgomery_adx.h",
+           r'"adoxq %[hi], %[r7]\n\t"', r'"adoxq %%rax, %[r7]\n\t"'),
+    mutant("adx-row-carry-out", "sdk/src/curve/montgomery_adx.h",
+           'T4 "\\n\\t" \\\n  "adcxq %%rax, " T4 "\\n\\t"\n\n// One CIOS step',
+           'T4 "\\n\\t" \\\n  "adoxq %%rax, " T4 "\\n\\t"\n\n// One CIOS step'),
+    mutant("x86-sub-add-back", "sdk/src/curve/modular_add_x86.h", "cmovcq %[q3], %[z3]", "cmovcq %[q2], %[z3]"),
+    mutant("portable-mul-top-carry", "sdk/src/curve/field_core.h", "t[3] = carry_a + carry_m;", "t[3] = carry_a;"),
+    # The curve: decompression, the curve equation, the subgroup test, the scalar products.
+    mutant("point-decompress-sign", "sdk/src/curve/point.cpp",
+           "if (((x->into_repr()[0] & 1) != 0) != x_odd) *x = -*x;", "if (((x->into_repr()[0] & 1) != 0) == x_odd) *x = -*x;"),
+    mutant("point-on-curve-check", "sdk/src/curve/point.cpp",
+           "if (y2 - x2 != Fr::one() + params.edwards_d() * x2 * y2) return std::nullopt;",
+           "if (y2 + x2 != Fr::one() + params.edwards_d() * x2 * y2) return std::nullopt;"),
+    mutant("subgroup-torsion-points", "sdk/src/curve/subgroup_check.cpp",
+           "return p == Point<Unknown>::zero();", "return true;"),
+    mutant("fixed-base-negative-digit", "sdk/src/curve/fixed_base.cpp",
+           "const std::uint64_t magnitude = (widened ^ (0 - negative)) + negative;",
+           "const std::uint64_t magnitude = widened ^ (0 - negative);"),
+    mutant("fixed-base-table-read-branches", "sdk/src/curve/fixed_base.cpp",
+           "for (std::size_t j = 0; j < kEntries; ++j) conditional_assign(out, row[j], equal_mask(magnitude, j + 1));",
+           "if (magnitude != 0) out = row[magnitude - 1];", checks=["ctime_fixed_base"]),
+    mutant("naf-digit-bound", "sdk/src/curve/naf.cpp",
+           "if (digit >= window / 2) digit -= window;", "if (digit > window / 2) digit -= window;",
+           equivalent="a digit is taken only when n is odd, so it is odd, and window / 2 = 2^(width - 1) is even "
+                      "for every width used (5 and 7): digit == window / 2 never happens"),
+    mutant("joint-mul-digit-sign", "sdk/src/curve/joint_mul.cpp",
+           "acc = acc.add(k_digit < 0 ? term.negate() : term, params);",
+           "acc = acc.add(k_digit > 0 ? term.negate() : term, params);"),
+    # Keys.
+    mutant("key-seed-length", "sdk/src/tx/private_key.cpp", "if (seed.size() < 32)", "if (seed.size() <= 32)"),
+    mutant("key-size-check", "sdk/src/tx/private_key.cpp", "if (size != bytes->size()) return",
+           "if (size > bytes->size()) return"),
+    mutant("key-canonical-check", "sdk/src/tx/convert.cpp", "const bool canonical = curve::Fs::in_field(*repr);",
+           "const bool canonical = true;"),
+    # The nonce: its derivation, and the wipes of what it and the key leave behind.
+    mutant("nonce-second-rekey-byte", "sdk/src/tx/deterministic_seed.cpp",
+           "rekey(k, {v, kOne, x, h1});", "rekey(k, {v, kZero, x, h1});"),
+    mutant("nonce-retry-rekey", "sdk/src/tx/deterministic_seed.cpp",
+           "k = mac.mac_word_twice_and_zero(v);", "k = mac.mac_word(v);"),
+    mutant("hmac-retry-length", "sdk/src/tx/hmac_sha256.cpp",
+           "padding<64>(1, kKeyBlockBits + 8 * 65)", "padding<64>(1, kKeyBlockBits + 8 * 64)"),
+    mutant("key-text-grows-unwiped", "sdk/src/tx/private_key.cpp", "  text.reserve(2 + 2 * candidate->size());\n", ""),
+    mutant("stack-wipe-depth", "sdk/src/support/secret.cpp",
+           "constexpr std::size_t kStackWipeBytes = 16 * 1024;", "constexpr std::size_t kStackWipeBytes = 1024;"),
+    # Signing: the equation, the self-check of every fresh signature.
+    mutant("sign-s-equation", "sdk/src/tx/eddsa.cpp", "const curve::Fs s = challenge(msg) * sk + seed.value;",
+           "const curve::Fs s = challenge(msg) * seed.value + sk;"),
+    mutant("sign-self-check-skipped", "sdk/src/tx/tx_signature.cpp", "  verify_fresh_signature(sk, msg, signature);\n", ""),
+    mutant("sign-self-check-equation", "sdk/src/tx/tx_signature.cpp",
+           "challenge(msg) * sk - signature.s", "signature.s - challenge(msg) * sk"),
+    # Verification: each check.
+    mutant("verify-key-subgroup", "sdk/src/tx/eddsa.cpp",
+           "  if (!params.in_prime_subgroup_var(public_key)) return false;\n", ""),
+    mutant("verify-r-subgroup", "sdk/src/tx/eddsa.cpp",
+           "  if (!params.in_prime_subgroup_var(signature.r)) return false;\n", "",
+           equivalent="the key has passed its subgroup check, so A*c - G*S, computed exactly, lies in the "
+                      "prime-order subgroup and equals -R only when R does too: the equation rejects every R "
+                      "this check rejects, and both reject by returning false"),
+    mutant("verify-equation-s-sign", "sdk/src/tx/eddsa.cpp", "(-signature.s).into_repr()", "signature.s.into_repr()"),
+    mutant("verify-s-range", "sdk/src/tx/packed_signature.cpp",
+           "auto s = curve::Fs::from_repr(signature.s.limbs());",
+           "Result<curve::Fs> s = curve::Fs::from_raw(signature.s.limbs());"),
+    # The operations: the order of the checks, and which failures are internal.
+    mutant("sign-checks-key-first", "sdk/src/lib/sign_operations.cpp",
+           "    KORVO_TRY(message, encoding::U256::from_str(msg));\n    KORVO_TRY(sk, tx::private_key_from_string(private_key));\n",
+           "    KORVO_TRY(sk, tx::private_key_from_string(private_key));\n    KORVO_TRY(message, encoding::U256::from_str(msg));\n"),
+    mutant("sign-transfer-key-road", "sdk/src/lib/sign_operations.cpp",
+           "return sign_request<transaction::Transfer>(json, private_key, FailureRoad::InternalFailure,\n"
+           "                                             FailureRoad::InternalFailure);",
+           "return sign_request<transaction::Transfer>(json, private_key, FailureRoad::InternalFailure,\n"
+           "                                             FailureRoad::ErrorValue);"),
     # Poseidon: parameters, rounds, S-box, sponge.
     mutant("grain-warm-up", "sdk/src/poseidon/grain.cpp",
            "constexpr unsigned kWarmUpSteps = 160;", "constexpr unsigned kWarmUpSteps = 159;"),
@@ -87,6 +164,9 @@ MUTANTS = [
                       "fresh TypeError, and a str fails only with UnicodeEncodeError, which passes through"),
     mutant("guard-report-header", "src/guard.cpp",
            'constexpr std::string_view kHeader = "korvo_python_sdk: ";', 'constexpr std::string_view kHeader = "";'),
+    mutant("guard-report-first-line", "src/guard.cpp",
+           "  std::fwrite(kHeader.data(), 1, kHeader.size(), stderr);\n  std::fwrite(kind.data(), 1, kind.size(), stderr);\n"
+           "  std::fputc('\\n', stderr);\n", ""),
     mutant("guard-internal-kind", "src/guard.cpp", 'sdk::FailureKind::InternalFailure ? "internal failure" : "error"',
            'sdk::FailureKind::InternalFailure ? "error" : "error"'),
     mutant("guard-note", "src/guard.cpp",

@@ -144,3 +144,26 @@ def test_documented_key_facts():
     signature = json.loads(sdk.sign(KEY_TEXT, "0x7"))
     for ignored_y in ("", "not hex", hex64(12345)):
         assert sdk.verify_signature(signature["r"], signature["s"], public_pair(KEY_TEXT)["x"], ignored_y, "0x7")
+
+
+ORDER = (
+    '{"nonce":"1","public_key":"0x1","expiration_timestamp":"2","amount_synthetic":"3","amount_collateral":"4",'
+    '"amount_fee":"5","asset_id_synthetic":"0x6","asset_id_collateral":"0x7","position_id":"8",'
+    '"is_buying_synthetic":true}'
+)
+
+
+@pytest.mark.skipif(not hasattr(sdk, "_corrupt_signatures"),
+                    reason="needs a build configured with -DKORVO_FAULT_INJECTION=ON (the mutation run's)")
+@pytest.mark.parametrize("call,args", [(sdk.sign, [KEY_TEXT, "0x1"]), (sdk.sign_limit_order, [ORDER, KEY_TEXT])])
+def test_a_signature_spoilt_while_signing_never_leaves(stderr_report, call, args):
+    sdk._corrupt_signatures(True)
+    try:
+        with pytest.raises(ValueError) as raised:
+            call(*args)
+    finally:
+        sdk._corrupt_signatures(False)
+    reason = "assertion failed: a fresh signature does not verify"
+    assert raised.value.args == ("Any { .. }",) and raised.value.__notes__ == [reason]
+    assert stderr_report().splitlines() == ["korvo_python_sdk: internal failure", reason]
+    assert json.loads(call(*args))["s"].startswith("0x")

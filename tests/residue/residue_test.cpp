@@ -230,6 +230,20 @@ TEST_F(Residues, TheScansFindALeftCopy) {
   EXPECT_GT(stack.stack, 0u);
 }
 
+// Operations leave secrets in frames down to about 6 KiB below their entry
+// (signing a request), and only the stack wipe clears what they do not wipe
+// themselves: a copy left that deep is gone after the operation.
+[[gnu::noinline]] void leave_a_copy_6_kib_down() {
+  char frame[6 * 1024];
+  std::memcpy(frame, kKey.data(), kKey.size());  // the frame's lowest addresses, the deepest
+  asm volatile("" : : "r"(frame) : "memory");    // the copy must be made
+}
+
+TEST_F(Residues, TheStackWipeReachesAsDeepAsTheOperations) {
+  add_field_windows(key_of(kKey));
+  EXPECT_NO_RESIDUE(run_scanned([] { korvo::with_stack_wiped(leave_a_copy_6_kib_down); }));
+}
+
 }  // namespace
 
 // Kept out of line: GCC at -O2 inlines malloc and free into the callers and

@@ -1,6 +1,11 @@
+#include "api/fault_injection.h"
 #include "api/guarded.h"
 #include "lib/operations.h"
 #include "tx/signature_json.h"
+
+#if defined(KORVO_FAULT_INJECTION)
+#include "tx/tx_signature.h"
+#endif
 
 namespace korvo::sdk {
 
@@ -46,5 +51,9 @@ Outcome<std::string> sign(std::string_view private_key, std::string_view msg) {
 Outcome<std::string> eth_sign(std::string_view private_key, std::string_view msg) {
   return api::guarded<std::string>(kMessageContext, [&] { return signature_json(lib::l1_sign(msg, private_key)); });
 }
+
+#if defined(KORVO_FAULT_INJECTION)
+void testing::corrupt_signatures(bool on) { tx::corrupt_signatures(on); }
+#endif
 
 }  // namespace korvo::sdk

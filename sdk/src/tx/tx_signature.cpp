@@ -5,7 +5,19 @@
 #include "support/failure.h"
 #include "support/secret.h"
 
+#if defined(KORVO_FAULT_INJECTION)
+#include <atomic>
+#endif
+
 namespace korvo::tx {
+
+#if defined(KORVO_FAULT_INJECTION)
+namespace {
+std::atomic<bool> g_corrupt_signatures{false};
+}
+
+void corrupt_signatures(bool on) { g_corrupt_signatures = on; }
+#endif
 
 void verify_fresh_signature(const curve::Fs& sk, std::span<const std::uint8_t> msg,
                             const Signature<curve::PrimeOrder>& signature) {
@@ -23,8 +35,11 @@ void verify_fresh_signature(const curve::Fs& sk, std::span<const std::uint8_t> m
 
 TxSignature TxSignature::sign_msg(const curve::Fs& sk, std::span<const std::uint8_t> msg) {
   Seed seed = Seed::deterministic_seed(sk, msg);
-  const auto signature = sign_raw_message(sk, msg, seed, kSigningGenerator, curve::jubjub_params(), msg.size());
+  auto signature = sign_raw_message(sk, msg, seed, kSigningGenerator, curve::jubjub_params(), msg.size());
   wipe(seed);
+#if defined(KORVO_FAULT_INJECTION)
+  if (g_corrupt_signatures) signature.s += curve::Fs::one();
+#endif
   declassify(signature);
   verify_fresh_signature(sk, msg, signature);
   return {signature};

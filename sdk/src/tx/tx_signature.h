@@ -30,4 +30,9 @@ struct TxSignature {
 void verify_fresh_signature(const curve::Fs& sk, std::span<const std::uint8_t> msg,
                             const Signature<curve::PrimeOrder>& signature);
 
+#if defined(KORVO_FAULT_INJECTION)
+// Test builds only: while on, sign_msg adds one to S before the self-check.
+void corrupt_signatures(bool on);
+#endif
+
 }  // namespace korvo::tx

@@ -84,6 +84,19 @@ TEST(Eddsa, FreshSignatureCheckCatchesFaults) {
   EXPECT_THROW(verify_fresh_signature(key(), message(78), good.signature), InternalFailure);
 }
 
+// The same check in place: S spoilt while signing (a seam of test builds
+// only) stops the signature from leaving.
+TEST(Eddsa, SignatureSpoiltWhileSigningNeverLeaves) {
+#if defined(KORVO_FAULT_INJECTION)
+  corrupt_signatures(true);
+  EXPECT_THROW(TxSignature::sign_msg(key(), message(77)), InternalFailure);
+  corrupt_signatures(false);
+  EXPECT_NO_THROW(TxSignature::sign_msg(key(), message(77)));
+#else
+  GTEST_SKIP() << "needs a build configured with -DKORVO_FAULT_INJECTION=ON";
+#endif
+}
+
 // The fast verification against the reference on valid and tampered
 // signatures of random keys, with every torsion point added to A and to R:
 // mixed-order points, small-order points and odd and even challenges.
