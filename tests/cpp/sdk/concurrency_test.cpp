@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "known_answer_cases.h"
 #include "korvo/sdk.h"
 
 namespace korvo::sdk {
@@ -20,10 +18,8 @@ struct SignCase {
 
 // The successful sign_limit_order cases of the known answers.
 std::vector<SignCase> limit_order_cases() {
-  std::ifstream lines(std::filesystem::path(KORVO_VECTORS_DIR) / "cases.jsonl");
   std::vector<SignCase> cases;
-  for (std::string line; std::getline(lines, line);) {
-    const auto c = nlohmann::json::parse(line);
+  for (const auto& c : known_answers::cases()) {
     if (c["fn"] == "sign_limit_order" && c["err"].is_null()) {
       cases.push_back({c["args"][0], c["args"][1], c["ok"]});
     }

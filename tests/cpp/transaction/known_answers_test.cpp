@@ -6,13 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <regex>
 #include <string>
 
+#include "known_answer_cases.h"
 #include "support/failure.h"
 #include "transaction/message_hash.h"
 
@@ -47,13 +46,8 @@ std::optional<Outcome> run(const std::string& fn, std::string_view json) {
 }
 
 TEST(KnownAnswers, HashCases) {
-  const std::filesystem::path path = std::filesystem::path(KORVO_VECTORS_DIR) / "cases.jsonl";
-  ASSERT_TRUE(std::filesystem::exists(path)) << "no known-answer cases at " << path;
-  std::ifstream file(path);
-  std::string line;
   int checked = 0;
-  while (std::getline(file, line)) {
-    const auto item = nlohmann::json::parse(line);
+  for (const auto& item : known_answers::cases()) {
     const auto outcome = run(item.at("fn").get<std::string>(), item.at("args").at(0).get<std::string>());
     if (!outcome) continue;
     SCOPED_TRACE(item.at("tag").get<std::string>() + ": " + item.at("args").at(0).get<std::string>());
