@@ -52,13 +52,18 @@ def assert_printed(result, expected):
     assert result.stderr == b""
 
 
+def assert_outcome(result, case, printed, secret=None):
+    """The case's result as `printed` shows it, or its failure."""
+    if case["err"] is None:
+        assert_printed(result, printed)
+    else:
+        assert_failure(result, case["err"], secret)
+
+
 @pytest.mark.parametrize("case", HASH_CASES, ids=ids(HASH_CASES))
 def test_hash_from_standard_input(korvo, case):
     result = korvo("hash", HASHES[case["fn"]], "--json", stdin=case["args"][0])
-    if case["err"] is None:
-        assert_printed(result, json.dumps({"hash": case["ok"]}, separators=(",", ":")))
-    else:
-        assert_failure(result, case["err"])
+    assert_outcome(result, case, json.dumps({"hash": case["ok"]}, separators=(",", ":")))
 
 
 @pytest.mark.parametrize("case", [c for c in HASH_CASES if c["err"] is None][::3])
@@ -72,10 +77,7 @@ def test_hash_from_file_prints_plain_text(korvo, case, tmp_path):
 def test_sign_with_key_in_environment(korvo, case):
     request, key = case["args"]
     result = korvo("sign", SIGNS[case["fn"]], "-", "--json", stdin=request, key=key)
-    if case["err"] is None:
-        assert_printed(result, case["ok"])
-    else:
-        assert_failure(result, case["err"], secret=key)
+    assert_outcome(result, case, case["ok"], secret=key)
 
 
 @pytest.mark.parametrize("case", SIGN_CASES[::4], ids=ids(SIGN_CASES[::4]))
@@ -86,10 +88,7 @@ def test_sign_with_key_file(korvo, case, tmp_path):
     key_file.write_text(key + "\n", encoding="utf-8")
     result = korvo("sign", SIGNS[case["fn"]], "--key-file", str(key_file), "--json", stdin=request,
                    key="0xnot-this-one")
-    if case["err"] is None:
-        assert_printed(result, case["ok"])
-    else:
-        assert_failure(result, case["err"], secret=key)
+    assert_outcome(result, case, case["ok"], secret=key)
 
 
 @pytest.mark.parametrize("case", SEED_CASES, ids=ids(SEED_CASES))
@@ -98,20 +97,14 @@ def test_key_from_seed(korvo, case):
     results = [korvo("key", "from-seed", "--json", stdin=seed),
                korvo("key", "from-seed", "--json", stdin=seed + b"\n")]
     for result in results:
-        if case["err"] is None:
-            assert_printed(result, json.dumps({"private_key": case["ok"]}, separators=(",", ":")))
-        else:
-            assert_failure(result, case["err"])
+        assert_outcome(result, case, json.dumps({"private_key": case["ok"]}, separators=(",", ":")))
 
 
 @pytest.mark.parametrize("case", PUBLIC_CASES, ids=ids(PUBLIC_CASES))
 def test_key_public(korvo, case):
     key = case["args"][0]
     result = korvo("key", "public", "--json", key=key)
-    if case["err"] is None:
-        assert_printed(result, case["ok"])
-    else:
-        assert_failure(result, case["err"], secret=key)
+    assert_outcome(result, case, case["ok"], secret=key)
 
 
 @pytest.mark.parametrize("case", CURVE_CASES, ids=ids(CURVE_CASES))
