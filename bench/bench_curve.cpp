@@ -9,6 +9,7 @@
 #include "curve/fr.h"
 #include "curve/fs.h"
 #include "curve/jubjub_params.h"
+#include "curve/short_multiple.h"
 #include "median.h"
 
 namespace {
@@ -53,6 +54,18 @@ int main() {
   const double order_check_us =
       median_ns(51, 10, [&] { sink = base.mul_var(Fs::char_(), params).x().into_repr()[0]; }) / 1e3;
 
+  const double subgroup_us = median_ns(51, 20, [&] { sink = params.in_prime_subgroup_var(base); }) / 1e3;
+  const double joint_us = median_ns(51, 10, [&] {
+    const auto half = static_cast<unsigned __int128>(k[1]) << 64 | k[0];
+    const auto p = params.mul_pair_add_generator_var(base, half, g, half >> 3, 5, k);
+    k[0] ^= p.x().into_repr()[0] & 1;
+  }) / 1e3;
+
+  const double short_us = median_ns(51, 100, [&] {
+    const auto m = short_multiple(k);
+    k[0] ^= static_cast<std::uint64_t>(m.u) & 1;
+  }) / 1e3;
+
   Point<Unknown> walker = base;
   const double double_ns = median_ns(51, 1000, [&] { walker = walker.doubled(); });
   const double add_ns = median_ns(51, 1000, [&] { walker = walker.add(base, params); });
@@ -72,6 +85,9 @@ int main() {
   std::printf("fixed-base multiplication:    %8.2f us\n", fixed_us);
   std::printf("variable-base multiplication: %8.2f us\n", variable_us);
   std::printf("order check (times s):        %8.2f us\n", order_check_us);
+  std::printf("subgroup check (pairing):     %8.2f us\n", subgroup_us);
+  std::printf("joint multiplication kP+lQ+mG:%8.2f us\n", joint_us);
+  std::printf("short multiple of a scalar:   %8.2f us\n", short_us);
   std::printf("decompression (read):         %8.2f us\n", read_us);
   std::printf("compression (write):          %8.2f us\n", write_us);
   std::printf("Fr inverse:                   %8.2f us\n", inverse_us);

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <bit>
+#include <type_traits>
 #include <vector>
 
 #include "curve/batch_affine.h"
@@ -12,11 +14,9 @@ namespace {
 
 constexpr std::size_t kWindows = FixedBaseTable::kWindows;
 constexpr std::size_t kEntries = FixedBaseTable::kEntries;
+constexpr std::size_t kBits = FixedBaseTable::kBits;
 
 using Row = std::array<AffineNiels, kEntries>;
-
-// All ones when a == b (both below 16).
-std::uint64_t equal_mask(std::uint64_t a, std::uint64_t b) { return detail::mask_of(((a ^ b) - 1) >> 63); }
 
 void conditional_assign(AffineNiels& target, const AffineNiels& source, std::uint64_t mask) {
   target.y_plus_x.conditional_assign(source.y_plus_x, mask);
@@ -24,30 +24,59 @@ void conditional_assign(AffineNiels& target, const AffineNiels& source, std::uin
   target.xy2d.conditional_assign(source.xy2d, mask);
 }
 
-// digit * 16^w * G from row w, reading every entry of the row.
+// Rows are read in 16-byte lanes: SSE2, which every x86-64 processor has,
+// and plain words elsewhere.
+using Lane = std::uint64_t __attribute__((vector_size(16)));
+constexpr std::size_t kLanes = sizeof(AffineNiels) / sizeof(Lane);
+static_assert(sizeof(AffineNiels) == kLanes * sizeof(Lane) && std::is_trivially_copyable_v<AffineNiels>);
+
+using Lanes = std::array<Lane, kLanes>;
+
+// All ones when a == b.
+std::uint64_t equal_mask(std::uint64_t a, std::uint64_t b) { return detail::mask_of(((a ^ b) - 1) >> 63); }
+
+// picked |= entry where mask is all ones.
+void accumulate(Lanes& picked, const AffineNiels& entry, std::uint64_t mask) {
+  const std::uint64_t word = detail::opaque(mask);
+  const Lane lane_mask = {word, word};
+  const Lanes lanes = std::bit_cast<Lanes>(entry);
+  for (std::size_t l = 0; l < kLanes; ++l) picked[l] |= lanes[l] & lane_mask;
+}
+
+// digit * 2^(kBits*w) * G from row w, reading every entry of the row.
 AffineNiels select(const Row& row, std::int8_t digit) {
   const std::uint64_t negative = static_cast<std::uint8_t>(digit) >> 7;
   const std::uint64_t widened = static_cast<std::uint64_t>(static_cast<std::int64_t>(digit));
   const std::uint64_t magnitude = (widened ^ (0 - negative)) + negative;
-  AffineNiels out;
-  for (std::size_t j = 0; j < kEntries; ++j) conditional_assign(out, row[j], equal_mask(magnitude, j + 1));
+  Lanes picked{};
+  accumulate(picked, AffineNiels{}, equal_mask(magnitude, 0));
+  for (std::size_t j = 0; j < kEntries; ++j) accumulate(picked, row[j], equal_mask(magnitude, j + 1));
+  AffineNiels out = std::bit_cast<AffineNiels>(picked);
   const AffineNiels negated{out.y_minus_x, out.y_plus_x, -out.xy2d};
   conditional_assign(out, negated, detail::mask_of(negative));
   return out;
 }
 
-std::uint64_t nibble(const Limbs& k, std::size_t i) { return (k[i / 16] >> (4 * (i % 16))) & 0xf; }
+// Bits [kBits*i, kBits*(i+1)) of k, which may straddle two limbs.
+std::uint64_t window(const Limbs& k, std::size_t i) {
+  const std::size_t bit = kBits * i, limb = bit / 64, shift = bit % 64;
+  std::uint64_t value = k[limb] >> shift;
+  if (shift + kBits > 64 && limb + 1 < k.size()) value |= k[limb + 1] << (64 - shift);
+  return value & ((std::uint64_t{1} << kBits) - 1);
+}
 
-// Radix-16 digits of k recentred into [-8, 7]; the top one absorbs the carry.
+// Radix-2^kBits digits of k recentred into [-kEntries, kEntries); the top
+// one absorbs the carry.
 std::array<std::int8_t, kWindows> signed_digits(const Limbs& k) {
+  constexpr int kRadix = 1 << kBits;
   std::array<std::int8_t, kWindows> digits{};
   int carry = 0;
   for (std::size_t i = 0; i + 1 < kWindows; ++i) {
-    const int value = static_cast<int>(nibble(k, i)) + carry;
-    carry = (value + 8) >> 4;
-    digits[i] = static_cast<std::int8_t>(value - (carry << 4));
+    const int value = static_cast<int>(window(k, i)) + carry;
+    carry = (value + kRadix / 2) >> kBits;
+    digits[i] = static_cast<std::int8_t>(value - (carry << kBits));
   }
-  digits[kWindows - 1] = static_cast<std::int8_t>(static_cast<int>(nibble(k, kWindows - 1)) + carry);
+  digits[kWindows - 1] = static_cast<std::int8_t>(static_cast<int>(window(k, kWindows - 1)) + carry);
   return digits;
 }
 

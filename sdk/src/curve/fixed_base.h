@@ -1,7 +1,7 @@
 #pragma once
 // Multiples of a fixed base point for secret scalars (private keys, nonces):
-// a table of j * 16^w * base (j = 1..8, w = 0..63) in affine form, read in
-// full for every digit.
+// a table of j * 2^(kBits*w) * base (j = 1..kEntries, one row per window w)
+// in affine form, read in full for every digit.
 
 #include <array>
 
@@ -18,8 +18,13 @@ class FixedBaseTable {
   // operations and memory reads does not depend on k.
   Point<PrimeOrder> mul(const FsRepr& k) const;
 
-  static constexpr std::size_t kWindows = 64;  // k mod s has at most 251 bits
-  static constexpr std::size_t kEntries = 8;   // signed digits in [-8, 8]
+  // Bits per window: wider windows mean fewer additions but longer rows to
+  // read in full.
+  static constexpr std::size_t kBits = 6;
+  // k mod s has at most 251 bits; the top digit absorbs the last carry.
+  static constexpr std::size_t kWindows = (251 + kBits - 1) / kBits;
+  // Signed digits in [-kEntries, kEntries].
+  static constexpr std::size_t kEntries = std::size_t{1} << (kBits - 1);
 
  private:
   std::array<std::array<AffineNiels, kEntries>, kWindows> rows_;

@@ -9,11 +9,39 @@
 namespace korvo::curve {
 namespace {
 
-// Width of the digits of the variable point's scalar: its table is built on
-// every call, so it stays small.
+// Width of the digits of the variable points' scalars: their tables are
+// built on every call, so they stay small.
 constexpr int kPointWidth = 5;
 
+constexpr int kHalfBits = 128;
+
+using OddPoints = std::array<Point<Unknown>, std::size_t{1} << (kPointWidth - 2)>;
+
 int magnitude(int digit) { return digit < 0 ? -digit : digit; }
+
+OddPoints odd_multiples(const Point<Unknown>& p, const JubjubParams& params) {
+  OddPoints odd;
+  odd[0] = p;
+  const Point<Unknown> twice = p.doubled();
+  for (std::size_t i = 1; i < odd.size(); ++i) odd[i] = odd[i - 1].add(twice, params);
+  return odd;
+}
+
+Point<Unknown> multiple(const OddPoints& odd, int digit) {
+  const Point<Unknown>& entry = odd[static_cast<std::size_t>(magnitude(digit) / 2)];
+  return digit < 0 ? entry.negate() : entry;
+}
+
+Limbs widened(unsigned __int128 k) {
+  return {static_cast<std::uint64_t>(k), static_cast<std::uint64_t>(k >> 64), 0, 0};
+}
+
+Point<PrimeOrder> times_two_to_half_bits(Point<PrimeOrder> p) {
+  for (int i = 0; i < kHalfBits; ++i) p = p.doubled();
+  return p;
+}
+
+int digit_at(const Naf& naf, int i) { return i < naf.length ? naf.digits[static_cast<std::size_t>(i)] : 0; }
 
 }  // namespace
 
@@ -31,26 +59,30 @@ AffineNiels OddMultiplesTable::multiple(int digit) const {
   return AffineNiels{entry.y_minus_x, entry.y_plus_x, -entry.xy2d};
 }
 
-Point<Unknown> joint_mul_var(const Point<Unknown>& p, const FsRepr& k, const OddMultiplesTable& base,
-                             const FsRepr& m, const JubjubParams& params) {
-  std::array<Point<Unknown>, std::size_t{1} << (kPointWidth - 2)> odd;
-  odd[0] = p;
-  const Point<Unknown> twice = p.doubled();
-  for (std::size_t i = 1; i < odd.size(); ++i) odd[i] = odd[i - 1].add(twice, params);
+SplitBaseTables::SplitBaseTables(const Point<PrimeOrder>& base, const JubjubParams& params)
+    : low(base, params), high(times_two_to_half_bits(base), params) {}
 
-  const Naf k_naf = non_adjacent_form(k, kPointWidth);
-  const Naf m_naf = non_adjacent_form(m, OddMultiplesTable::kWidth);
+Point<Unknown> joint_mul_var(const Point<Unknown>& p, unsigned __int128 k, const Point<Unknown>& q,
+                             unsigned __int128 l, const SplitBaseTables& base, const FsRepr& m,
+                             const JubjubParams& params) {
+  const OddPoints p_odd = odd_multiples(p, params);
+  const OddPoints q_odd = odd_multiples(q, params);
+  const Naf k_naf = non_adjacent_form(widened(k), kPointWidth);
+  const Naf l_naf = non_adjacent_form(widened(l), kPointWidth);
+  const Naf m_low = non_adjacent_form(Limbs{m[0], m[1], 0, 0}, OddMultiplesTable::kWidth);
+  const Naf m_high = non_adjacent_form(Limbs{m[2], m[3], 0, 0}, OddMultiplesTable::kWidth);
+
   Point<Unknown> acc;
-  for (int i = std::max(k_naf.length, m_naf.length) - 1; i >= 0; --i) {
-    const int k_digit = i < k_naf.length ? k_naf.digits[static_cast<std::size_t>(i)] : 0;
-    const int m_digit = i < m_naf.length ? m_naf.digits[static_cast<std::size_t>(i)] : 0;
+  for (int i = std::max({k_naf.length, l_naf.length, m_low.length, m_high.length}) - 1; i >= 0; --i) {
+    const int k_digit = digit_at(k_naf, i), l_digit = digit_at(l_naf, i);
+    const int low_digit = digit_at(m_low, i), high_digit = digit_at(m_high, i);
     // t is only needed by an addition or by the caller.
-    acc = k_digit != 0 || m_digit != 0 || i == 0 ? acc.doubled() : acc.doubled_without_t();
-    if (k_digit != 0) {
-      const Point<Unknown>& term = odd[static_cast<std::size_t>(magnitude(k_digit) / 2)];
-      acc = acc.add(k_digit < 0 ? term.negate() : term, params);
-    }
-    if (m_digit != 0) acc = acc.add(base.multiple(m_digit));
+    const bool adds = (k_digit | l_digit | low_digit | high_digit) != 0;
+    acc = adds || i == 0 ? acc.doubled() : acc.doubled_without_t();
+    if (k_digit != 0) acc = acc.add(multiple(p_odd, k_digit), params);
+    if (l_digit != 0) acc = acc.add(multiple(q_odd, l_digit), params);
+    if (low_digit != 0) acc = acc.add(base.low.multiple(low_digit));
+    if (high_digit != 0) acc = acc.add(base.high.multiple(high_digit));
   }
   return acc;
 }

@@ -1,7 +1,9 @@
 #pragma once
-// k*P + m*B in one chain of doublings shared by both scalars, B a fixed base
-// with a table of odd multiples. Variable time: for public points and
-// scalars only (verification).
+// k*P + l*Q + m*B in one chain of doublings shared by every scalar, B a
+// fixed base with tables of odd multiples of B and of 2^128*B. The
+// variable points take half-length scalars and the full-length m splits in
+// two halves, so the chain is about 128 doublings long. Variable time: for
+// public points and scalars only (verification).
 
 #include <vector>
 
@@ -14,7 +16,7 @@ class OddMultiplesTable {
  public:
   // Digits of the base's scalar have this width: the table holds
   // B, 3B, ..., (2^(kWidth-1) - 1)B.
-  static constexpr int kWidth = 7;
+  static constexpr int kWidth = 8;
 
   OddMultiplesTable(const Point<PrimeOrder>& base, const JubjubParams& params);
 
@@ -25,7 +27,17 @@ class OddMultiplesTable {
   std::vector<AffineNiels> odd_;
 };
 
-Point<Unknown> joint_mul_var(const Point<Unknown>& p, const FsRepr& k, const OddMultiplesTable& base,
-                             const FsRepr& m, const JubjubParams& params);
+// The tables of B and of 2^128*B.
+struct SplitBaseTables {
+  SplitBaseTables(const Point<PrimeOrder>& base, const JubjubParams& params);
+
+  OddMultiplesTable low;
+  OddMultiplesTable high;
+};
+
+// k and l below 2^128.
+Point<Unknown> joint_mul_var(const Point<Unknown>& p, unsigned __int128 k, const Point<Unknown>& q,
+                             unsigned __int128 l, const SplitBaseTables& base, const FsRepr& m,
+                             const JubjubParams& params);
 
 }  // namespace korvo::curve

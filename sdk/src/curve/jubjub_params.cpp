@@ -57,7 +57,7 @@ AltJubjubBn256::AltJubjubBn256()
     }
   }
   signing_table_ = std::make_unique<const FixedBaseTable>(generators_[kSigningGenerator], *this);
-  verifying_table_ = std::make_unique<const OddMultiplesTable>(generators_[kSigningGenerator], *this);
+  verifying_tables_ = std::make_unique<const SplitBaseTables>(generators_[kSigningGenerator], *this);
   subgroup_check_ = std::make_unique<const SubgroupCheck>(*this, generators_[kSigningGenerator]);
 }
 
@@ -81,10 +81,11 @@ Point<PrimeOrder> AltJubjubBn256::mul_generator_ct(std::size_t index, const Fs& 
   return product;
 }
 
-Point<Unknown> AltJubjubBn256::mul_add_generator_var(const Point<Unknown>& p, const FsRepr& k, std::size_t index,
-                                                     const FsRepr& m) const {
+Point<Unknown> AltJubjubBn256::mul_pair_add_generator_var(const Point<Unknown>& p, unsigned __int128 k,
+                                                          const Point<Unknown>& q, unsigned __int128 l,
+                                                          std::size_t index, const FsRepr& m) const {
   require_table(index);
-  return joint_mul_var(p, k, *verifying_table_, m, *this);
+  return joint_mul_var(p, k, q, l, *verifying_tables_, m, *this);
 }
 
 const AltJubjubBn256& jubjub_params() {

@@ -35,13 +35,18 @@ class AltJubjubBn256 : public JubjubParams {
   Point<PrimeOrder> mul_generator_ct(std::size_t index, const FsRepr& k) const;
   Point<PrimeOrder> mul_generator_ct(std::size_t index, const Fs& k) const;
 
-  // k*P + m*generator(index) for public scalars, in variable time. Only the
-  // signing generator has a table; any other index is an internal failure.
-  Point<Unknown> mul_add_generator_var(const Point<Unknown>& p, const FsRepr& k, std::size_t index,
-                                       const FsRepr& m) const;
+  // k*P + l*Q + m*generator(index) for public scalars, k and l below
+  // 2^128, in variable time. Only the signing generator has tables; any
+  // other index is an internal failure.
+  Point<Unknown> mul_pair_add_generator_var(const Point<Unknown>& p, unsigned __int128 k, const Point<Unknown>& q,
+                                            unsigned __int128 l, std::size_t index, const FsRepr& m) const;
 
   // True exactly when s*p is the neutral point. Variable time.
   bool in_prime_subgroup_var(const Point<Unknown>& p) const { return subgroup_check_->contains_var(p); }
+  // Both p and q; faster than two calls.
+  bool both_in_prime_subgroup_var(const Point<Unknown>& p, const Point<Unknown>& q) const {
+    return subgroup_check_->contains_both_var(p, q);
+  }
 
   // The generator of every key and signature.
   static constexpr std::size_t kSigningGenerator = 5;
@@ -52,7 +57,7 @@ class AltJubjubBn256 : public JubjubParams {
   Fr scale_;
   std::array<Point<PrimeOrder>, kGeneratorCount> generators_;
   std::unique_ptr<const FixedBaseTable> signing_table_;
-  std::unique_ptr<const OddMultiplesTable> verifying_table_;
+  std::unique_ptr<const SplitBaseTables> verifying_tables_;
   std::unique_ptr<const SubgroupCheck> subgroup_check_;
 };
 

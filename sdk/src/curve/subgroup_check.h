@@ -24,6 +24,10 @@ class SubgroupCheck {
   // True exactly when s*p is the neutral point. Variable time: public
   // points only.
   bool contains_var(const Point<Unknown>& p) const;
+  // contains_var(p) && contains_var(q), with the two exponentiations
+  // interleaved: each one's squarings wait on their own previous result,
+  // and the other's fill the gap.
+  bool contains_both_var(const Point<Unknown>& p, const Point<Unknown>& q) const;
 
  private:
   // A non-vertical line v = lambda*u + mu of the Montgomery curve.
@@ -32,8 +36,9 @@ class SubgroupCheck {
     Fr mu;
   };
 
-  // f(p)^((r-1)/8) for a point outside the 8-torsion.
-  Fr pairing_var(const Point<Unknown>& p) const;
+  // f(p) up to an eighth power, for a point outside the 8-torsion; raised
+  // to (r-1)/8 it gives the pairing.
+  Fr function_value_var(const Point<Unknown>& p) const;
 
   Line tangent_t_;     // at T
   Line tangent_2t_;    // at 2T

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "curve/short_multiple.h"
 #include "support/failure.h"
 #include "support/secret.h"
 
@@ -28,12 +29,18 @@ bool verify_for_raw_message(const curve::Point<curve::Unknown>& public_key, std:
                             const Signature<curve::Unknown>& signature, std::size_t generator_index,
                             const curve::AltJubjubBn256& params, std::size_t) {
   const curve::Fs c = challenge(msg);
-  if (!params.in_prime_subgroup_var(public_key)) return false;
-  if (!params.in_prime_subgroup_var(signature.r)) return false;
-  // A*c + R - G*S = 0 as A*c + G*(-S) = -R: G has order s, so -S may stand
-  // for the negated product.
-  return params.mul_add_generator_var(public_key, c.into_repr(), generator_index, (-signature.s).into_repr()) ==
-         signature.r.negate();
+  if (!params.both_in_prime_subgroup_var(public_key, signature.r)) return false;
+  // A*c + R - G*S = 0 in the group of order s, multiplied by v with
+  // u = v*c mod s: u*A + v*R - G*(v*S) = 0, which holds exactly when the
+  // original does, v being non-zero modulo s and every point of order s.
+  const curve::ShortMultiple short_c = curve::short_multiple(c.into_repr());
+  const curve::Fs v_s = curve::Fs::from_raw(curve::Limbs{static_cast<std::uint64_t>(short_c.v),
+                                                         static_cast<std::uint64_t>(short_c.v >> 64), 0, 0}) *
+                        signature.s;
+  const curve::Fs minus_v_s = short_c.v_negative ? v_s : -v_s;
+  const curve::Point<curve::Unknown> r = short_c.v_negative ? signature.r.negate() : signature.r;
+  return params.mul_pair_add_generator_var(public_key, short_c.u, r, short_c.v, generator_index,
+                                           minus_v_s.into_repr()) == curve::Point<curve::Unknown>::zero();
 }
 
 }  // namespace korvo::tx

@@ -13,15 +13,29 @@
 namespace korvo::curve {
 namespace {
 
+// Every window but the top one set to `value`.
+Limbs every_window(std::uint64_t value) {
+  constexpr std::size_t kBits = FixedBaseTable::kBits;
+  Limbs k{};
+  for (std::size_t i = 0; i + 1 < FixedBaseTable::kWindows; ++i) {
+    for (std::size_t b = 0; b < kBits; ++b) {
+      if ((value >> b) & 1) k[(kBits * i + b) / 64] |= std::uint64_t{1} << ((kBits * i + b) % 64);
+    }
+  }
+  return k;
+}
+
 TEST(FixedBase, MatchesDoubleAndAddForEdgeAndRandomScalars) {
   const auto& params = jubjub_params();
   const Point<PrimeOrder>& g = params.generator(5);
   const Limbs s = Fs::char_();
-  // All-8 and all-7 nibbles reach the carries of the signed digits.
-  std::vector<Limbs> scalars = {Limbs{}, Limbs{1, 0, 0, 0}, Limbs{8, 0, 0, 0}, {s[0] - 1, s[1], s[2], s[3]}, s,
+  // Windows of half the radix carry into every next digit; one less and all
+  // ones do not, or carry with the largest magnitudes.
+  constexpr std::uint64_t kHalf = FixedBaseTable::kEntries;
+  std::vector<Limbs> scalars = {Limbs{}, Limbs{1, 0, 0, 0}, Limbs{kHalf, 0, 0, 0}, {s[0] - 1, s[1], s[2], s[3]}, s,
                                 {s[0] + 7, s[1], s[2], s[3]}, Limbs{~0ull, ~0ull, ~0ull, ~0ull},
-                                Limbs{0x8888888888888888, 0x8888888888888888, 0x8888888888888888, 0x0888888888888888},
-                                Limbs{0x7777777777777777, 0x7777777777777777, 0x7777777777777777, 0x0577777777777777}};
+                                every_window(kHalf), every_window(kHalf - 1), every_window(2 * kHalf - 1),
+                                every_window(kHalf + 1)};
   std::mt19937_64 rng(23);
   for (int i = 0; i < 40; ++i) scalars.push_back(testing::random_runs(rng));
   for (const Limbs& k : scalars) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 #include "curve/double_and_add.h"
 #include "curve/jubjub_params.h"
@@ -32,6 +33,25 @@ TEST(SubgroupCheck, TorsionPointsOfEveryOrder) {
 // Each random point of the subgroup plus each torsion point: exactly the
 // sums with the zero torsion point are in the subgroup, whatever the
 // projective scaling the additions leave.
+// The paired check on every pair of cosets, torsion points alone included:
+// true exactly when both points are in the subgroup.
+TEST(SubgroupCheck, PairedCheckAgreesOnEveryPairOfCosets) {
+  const auto& params = jubjub_params();
+  const auto torsion = testing::torsion_points(params);
+  std::mt19937_64 rng(43);
+  std::vector<P> points;
+  for (std::size_t j = 0; j < torsion.size(); ++j) {
+    points.push_back(torsion[j]);
+    points.push_back(P(params.generator(5).mul_var(testing::random_runs(rng), params)).add(torsion[j], params));
+  }
+  for (const P& p : points) {
+    for (const P& q : points) {
+      const bool expected = has_order_dividing_s(p, params) && has_order_dividing_s(q, params);
+      ASSERT_EQ(params.both_in_prime_subgroup_var(p, q), expected);
+    }
+  }
+}
+
 TEST(SubgroupCheck, EveryCosetAgreesWithMultiplicationByTheOrder) {
   const auto& params = jubjub_params();
   const auto torsion = testing::torsion_points(params);
