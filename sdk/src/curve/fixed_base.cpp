@@ -1,12 +1,14 @@
 #include "curve/fixed_base.h"
 
 #include <array>
-#include <cstdint>
 #include <bit>
+#include <cstdint>
+#include <cstring>
 #include <type_traits>
 #include <vector>
 
 #include "curve/batch_affine.h"
+#include "support/failure.h"
 #include "support/secret.h"
 
 namespace korvo::curve {
@@ -18,44 +20,59 @@ constexpr std::size_t kBits = FixedBaseTable::kBits;
 
 using Row = std::array<AffineNiels, kEntries>;
 
-void conditional_assign(AffineNiels& target, const AffineNiels& source, std::uint64_t mask) {
+[[gnu::always_inline]] inline void conditional_assign(AffineNiels& target, const AffineNiels& source, std::uint64_t mask) {
   target.y_plus_x.conditional_assign(source.y_plus_x, mask);
   target.y_minus_x.conditional_assign(source.y_minus_x, mask);
   target.xy2d.conditional_assign(source.xy2d, mask);
 }
 
-// Rows are read in 16-byte lanes: SSE2, which every x86-64 processor has,
-// and plain words elsewhere.
-using Lane = std::uint64_t __attribute__((vector_size(16)));
-constexpr std::size_t kLanes = sizeof(AffineNiels) / sizeof(Lane);
-static_assert(sizeof(AffineNiels) == kLanes * sizeof(Lane) && std::is_trivially_copyable_v<AffineNiels>);
-
-using Lanes = std::array<Lane, kLanes>;
-
 // All ones when a == b.
-std::uint64_t equal_mask(std::uint64_t a, std::uint64_t b) { return detail::mask_of(((a ^ b) - 1) >> 63); }
+[[gnu::always_inline]] inline std::uint64_t equal_mask(std::uint64_t a, std::uint64_t b) { return detail::mask_of(((a ^ b) - 1) >> 63); }
+
+template <class Lane>
+using Lanes = std::array<Lane, sizeof(AffineNiels) / sizeof(Lane)>;
 
 // picked |= entry where mask is all ones.
-void accumulate(Lanes& picked, const AffineNiels& entry, std::uint64_t mask) {
-  const std::uint64_t word = detail::opaque(mask);
-  const Lane lane_mask = {word, word};
-  const Lanes lanes = std::bit_cast<Lanes>(entry);
-  for (std::size_t l = 0; l < kLanes; ++l) picked[l] |= lanes[l] & lane_mask;
+template <class Lane>
+[[gnu::always_inline]] inline void accumulate(Lanes<Lane>& picked, const AffineNiels& entry, std::uint64_t mask) {
+  static_assert(sizeof(Lanes<Lane>) == sizeof(AffineNiels) && std::is_trivially_copyable_v<AffineNiels>);
+  const Lane lane_mask = Lane{} + detail::opaque(mask);
+  // One load per lane straight from the table: a whole-entry copy would be
+  // stored in smaller pieces and read back in lanes, stalling each read.
+  const auto* bytes = reinterpret_cast<const unsigned char*>(&entry);
+  for (std::size_t l = 0; l < picked.size(); ++l) {
+    Lane lane;
+    std::memcpy(&lane, bytes + l * sizeof(Lane), sizeof(Lane));
+    picked[l] |= lane & lane_mask;
+  }
 }
 
-// digit * 2^(kBits*w) * G from row w, reading every entry of the row.
-AffineNiels select(const Row& row, std::int8_t digit) {
+// digit * 2^(kBits*w) * G from row w, reading every entry of the row in
+// vector lanes.
+template <class Lane>
+[[gnu::always_inline]] inline AffineNiels select(const Row& row, std::int8_t digit) {
   const std::uint64_t negative = static_cast<std::uint8_t>(digit) >> 7;
   const std::uint64_t widened = static_cast<std::uint64_t>(static_cast<std::int64_t>(digit));
   const std::uint64_t magnitude = (widened ^ (0 - negative)) + negative;
-  Lanes picked{};
-  accumulate(picked, AffineNiels{}, equal_mask(magnitude, 0));
-  for (std::size_t j = 0; j < kEntries; ++j) accumulate(picked, row[j], equal_mask(magnitude, j + 1));
+  Lanes<Lane> picked{};
+  accumulate<Lane>(picked, AffineNiels{}, equal_mask(magnitude, 0));
+  for (std::size_t j = 0; j < kEntries; ++j) accumulate<Lane>(picked, row[j], equal_mask(magnitude, j + 1));
   AffineNiels out = std::bit_cast<AffineNiels>(picked);
   const AffineNiels negated{out.y_minus_x, out.y_plus_x, -out.xy2d};
   conditional_assign(out, negated, detail::mask_of(negative));
   return out;
 }
+
+// SSE2, which every x86-64 processor has; plain words elsewhere.
+using Lane16 = std::uint64_t __attribute__((vector_size(16)));
+AffineNiels select_lanes16(const Row& row, std::int8_t digit) { return select<Lane16>(row, digit); }
+
+#if defined(__x86_64__)
+using Lane32 = std::uint64_t __attribute__((vector_size(32)));
+[[gnu::target("avx2")]] AffineNiels select_lanes32(const Row& row, std::int8_t digit) {
+  return select<Lane32>(row, digit);
+}
+#endif
 
 // Bits [kBits*i, kBits*(i+1)) of k, which may straddle two limbs.
 std::uint64_t window(const Limbs& k, std::size_t i) {
@@ -97,7 +114,24 @@ FixedBaseTable::FixedBaseTable(const Point<PrimeOrder>& base, const JubjubParams
   for (std::size_t i = 0; i < affine.size(); ++i) rows_[i / kEntries][i % kEntries] = affine[i];
 }
 
+bool FixedBaseTable::supported(RowRead read) {
+#if defined(__x86_64__)
+  if (read == RowRead::kLanes32) return __builtin_cpu_supports("avx2");
+#endif
+  return read == RowRead::kLanes16;
+}
+
 Point<PrimeOrder> FixedBaseTable::mul(const FsRepr& k) const {
+  static const RowRead fastest = supported(RowRead::kLanes32) ? RowRead::kLanes32 : RowRead::kLanes16;
+  return mul(k, fastest);
+}
+
+Point<PrimeOrder> FixedBaseTable::mul(const FsRepr& k, RowRead read) const {
+  ensure(supported(read), "this processor cannot read the table that way");
+  AffineNiels (*select)(const Row&, std::int8_t) = select_lanes16;
+#if defined(__x86_64__)
+  if (read == RowRead::kLanes32) select = select_lanes32;
+#endif
   using Core = FieldCore<FsParams>;
   Limbs reduced = Core::from_montgomery(Core::to_montgomery(k));
   std::array<std::int8_t, kWindows> digits = signed_digits(reduced);

@@ -14,9 +14,17 @@ class FixedBaseTable {
  public:
   FixedBaseTable(const Point<PrimeOrder>& base, const JubjubParams& params);
 
+  // The ways to read a row, each reading all of it: 16-byte lanes on every
+  // processor, 32-byte lanes (AVX2) where the processor has them.
+  enum class RowRead { kLanes16, kLanes32 };
+  static bool supported(RowRead read);
+
   // k*base for any 256-bit k, equal to double-and-add. The sequence of
-  // operations and memory reads does not depend on k.
+  // operations and memory reads does not depend on k. Rows are read the
+  // fastest way this processor supports.
   Point<PrimeOrder> mul(const FsRepr& k) const;
+  // The same with rows read as asked; an unsupported way is an internal failure.
+  Point<PrimeOrder> mul(const FsRepr& k, RowRead read) const;
 
   // Bits per window: wider windows mean fewer additions but longer rows to
   // read in full.

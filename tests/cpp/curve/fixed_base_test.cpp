@@ -44,6 +44,20 @@ TEST(FixedBase, MatchesDoubleAndAddForEdgeAndRandomScalars) {
     ASSERT_EQ(testing::hex_of(fast.to_bytes()), testing::hex_of(slow.to_bytes())) << repr_to_hex(k);
     ASSERT_EQ(fast.add(g, params), slow.add(g, params)) << "t must be consistent: " << repr_to_hex(k);
   }
+  // Every way of reading the rows this processor supports, on its own table.
+  const FixedBaseTable table(g, params);
+  for (const auto read : {FixedBaseTable::RowRead::kLanes16, FixedBaseTable::RowRead::kLanes32}) {
+    if (!FixedBaseTable::supported(read)) {
+      EXPECT_THROW(table.mul(scalars[1], read), InternalFailure);
+      continue;
+    }
+    for (const Limbs& k : scalars) {
+      ASSERT_EQ(testing::hex_of(table.mul(k, read).to_bytes()),
+                testing::hex_of(testing::double_and_add(g, k, params).to_bytes()))
+          << static_cast<int>(read) << " " << repr_to_hex(k);
+    }
+  }
+  EXPECT_TRUE(FixedBaseTable::supported(FixedBaseTable::RowRead::kLanes16));
   const Fs k = Fs::from_u64(0xfeedface) * Fs::from_u64(0xdeadbeef).square();
   EXPECT_EQ(params.mul_generator_ct(5, k), params.mul_generator_ct(5, k.into_repr()));
   EXPECT_THROW(params.mul_generator_ct(4, k), InternalFailure);
