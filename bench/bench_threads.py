@@ -4,16 +4,18 @@ The functions compute without the interpreter lock, so two threads should
 come close to twice the throughput of one on a machine with two free cores.
 """
 
+import statistics
 import threading
 import time
 
 from bench_python import CALLS
 
 FUNCTIONS = ["sign_limit_order", "hash_limit_order", "verify_signature"]
-SECONDS = 1.0
-# The machine's speed drifts over seconds: one and two threads take turns,
-# and each keeps its best round.
-ROUNDS = 5
+# The machine's speed drifts over seconds, so one and two threads take turns
+# in short windows; the ratio is the median over the rounds of two threads'
+# rate against the mean of the one-thread rates on either side of it.
+SECONDS = 0.3
+ROUNDS = 12
 
 
 def calls_per_second(call, threads):
@@ -41,8 +43,12 @@ def calls_per_second(call, threads):
 
 if __name__ == "__main__":
     for name in FUNCTIONS:
-        one = two = 0.0
+        call = CALLS[name]
+        ones = [calls_per_second(call, 1)]
+        twos = []
         for _ in range(ROUNDS):
-            one = max(one, calls_per_second(CALLS[name], 1))
-            two = max(two, calls_per_second(CALLS[name], 2))
-        print(f"{name:20} 1 thread {one:9.0f} calls/s   2 threads {two:9.0f} calls/s   x{two / one:.2f}")
+            twos.append(calls_per_second(call, 2))
+            ones.append(calls_per_second(call, 1))
+        ratio = statistics.median(two * 2 / (before + after) for two, before, after in zip(twos, ones, ones[1:]))
+        print(f"{name:20} 1 thread {max(ones):9.0f} calls/s   2 threads {max(twos):9.0f} calls/s   "
+              f"x{ratio:.2f} (median of {ROUNDS} rounds)")
