@@ -30,9 +30,9 @@ bool verify_for_raw_message(const curve::Point<curve::Unknown>& public_key, std:
                             const curve::AltJubjubBn256& params, std::size_t) {
   const curve::Fs c = challenge(msg);
   if (!params.both_in_prime_subgroup_var(public_key, signature.r)) return false;
-  // A*c + R - G*S = 0 in the group of order s, multiplied by v with
-  // u = v*c mod s: u*A + v*R - G*(v*S) = 0, which holds exactly when the
-  // original does, v being non-zero modulo s and every point of order s.
+  // A*c + R - G*S = 0 multiplied by v with u = v*c mod s:
+  // u*A + v*R - G*(v*S) = 0. A, R and G lie in the subgroup of order s and
+  // v is not a multiple of s, so the two equations hold together.
   const curve::ShortMultiple short_c = curve::short_multiple(c.into_repr());
   const curve::Fs v_s = curve::Fs::from_raw(curve::Limbs{static_cast<std::uint64_t>(short_c.v),
                                                          static_cast<std::uint64_t>(short_c.v >> 64), 0, 0}) *
