@@ -258,17 +258,30 @@ class PrimeField {
   // Fixed 4-bit windows over the exponent's nibbles. The sequence of
   // operations and table reads depends only on the exponent, never on this
   // element, so a secret base with a public exponent is safe.
-  constexpr Derived pow(const Limbs& exponent) const {
-    std::array<Derived, 16> powers{};
-    powers[0] = one();
-    for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * self();
-    Derived acc = one();
+  constexpr Derived pow(const Limbs& exponent) const { return pow_each<1>({self()}, exponent)[0]; }
+
+  // Each base to the same exponent, the computations interleaved step by
+  // step: one chain's products fill the gaps while another's wait on their
+  // previous result.
+  template <std::size_t N>
+  static constexpr std::array<Derived, N> pow_each(const std::array<Derived, N>& bases, const Limbs& exponent) {
+    std::array<std::array<Derived, 16>, N> powers{};
+    for (std::size_t b = 0; b < N; ++b) {
+      powers[b][0] = one();
+      for (std::size_t i = 1; i < 16; ++i) powers[b][i] = powers[b][i - 1] * bases[b];
+    }
+    std::array<Derived, N> acc;
+    acc.fill(one());
     bool started = false;
     for (int i = 63; i >= 0; --i) {
       const std::uint64_t nibble = (exponent[i / 16] >> (4 * (i % 16))) & 0xf;
-      if (started) acc = acc.square().square().square().square();
+      if (started) {
+        for (int k = 0; k < 4; ++k) {
+          for (std::size_t b = 0; b < N; ++b) acc[b] = acc[b].square();
+        }
+      }
       if (nibble != 0) {
-        acc = started ? acc * powers[nibble] : powers[nibble];
+        for (std::size_t b = 0; b < N; ++b) acc[b] = started ? acc[b] * powers[b][nibble] : powers[b][nibble];
         started = true;
       }
     }

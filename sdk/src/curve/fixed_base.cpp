@@ -20,14 +20,17 @@ constexpr std::size_t kBits = FixedBaseTable::kBits;
 
 using Row = std::array<AffineNiels, kEntries>;
 
-[[gnu::always_inline]] inline void conditional_assign(AffineNiels& target, const AffineNiels& source, std::uint64_t mask) {
+[[gnu::always_inline]] inline void conditional_assign(AffineNiels& target, const AffineNiels& source,
+                                                      std::uint64_t mask) {
   target.y_plus_x.conditional_assign(source.y_plus_x, mask);
   target.y_minus_x.conditional_assign(source.y_minus_x, mask);
   target.xy2d.conditional_assign(source.xy2d, mask);
 }
 
 // All ones when a == b.
-[[gnu::always_inline]] inline std::uint64_t equal_mask(std::uint64_t a, std::uint64_t b) { return detail::mask_of(((a ^ b) - 1) >> 63); }
+[[gnu::always_inline]] inline std::uint64_t equal_mask(std::uint64_t a, std::uint64_t b) {
+  return detail::mask_of(((a ^ b) - 1) >> 63);
+}
 
 template <class Lane>
 using Lanes = std::array<Lane, sizeof(AffineNiels) / sizeof(Lane)>;

@@ -64,7 +64,7 @@ class Fr : public PrimeField<Fr, FrParams> {
   static Fr from_u512(const std::array<std::uint64_t, 8>& limbs);
   static Fr from_bytes_wide(const std::array<std::uint8_t, 64>& le);
   static constexpr Fr from_u128(unsigned __int128 v) {
-    return from_raw(FrRepr{static_cast<std::uint64_t>(v), static_cast<std::uint64_t>(v >> 64), 0, 0});
+    return from_raw(limbs_from_u128(v));
   }
   // from_raw(limbs) * w in one product instead of two, given the factor
   // scaled_for_raw(w): from_raw's own conversion is folded into it.

@@ -15,25 +15,24 @@ constexpr int kPointWidth = 5;
 
 constexpr int kHalfBits = 128;
 
-using OddPoints = std::array<Point<Unknown>, std::size_t{1} << (kPointWidth - 2)>;
-
-int magnitude(int digit) { return digit < 0 ? -digit : digit; }
-
-OddPoints odd_multiples(const Point<Unknown>& p, const JubjubParams& params) {
-  OddPoints odd;
+// P, 3P, 5P, ..., (2^(width-1) - 1)P: the multiples that digits of this width select.
+template <int kDigitWidth, class Subgroup>
+std::array<Point<Subgroup>, std::size_t{1} << (kDigitWidth - 2)> odd_multiples(const Point<Subgroup>& p,
+                                                                                const JubjubParams& params) {
+  std::array<Point<Subgroup>, std::size_t{1} << (kDigitWidth - 2)> odd;
   odd[0] = p;
-  const Point<Unknown> twice = p.doubled();
+  const Point<Subgroup> twice = p.doubled();
   for (std::size_t i = 1; i < odd.size(); ++i) odd[i] = odd[i - 1].add(twice, params);
   return odd;
 }
 
+using OddPoints = std::array<Point<Unknown>, std::size_t{1} << (kPointWidth - 2)>;
+
+int magnitude(int digit) { return digit < 0 ? -digit : digit; }
+
 Point<Unknown> multiple(const OddPoints& odd, int digit) {
   const Point<Unknown>& entry = odd[static_cast<std::size_t>(magnitude(digit) / 2)];
   return digit < 0 ? entry.negate() : entry;
-}
-
-Limbs widened(unsigned __int128 k) {
-  return {static_cast<std::uint64_t>(k), static_cast<std::uint64_t>(k >> 64), 0, 0};
 }
 
 Point<PrimeOrder> times_two_to_half_bits(Point<PrimeOrder> p) {
@@ -46,11 +45,7 @@ int digit_at(const Naf& naf, int i) { return i < naf.length ? naf.digits[static_
 }  // namespace
 
 OddMultiplesTable::OddMultiplesTable(const Point<PrimeOrder>& base, const JubjubParams& params) {
-  std::vector<Point<PrimeOrder>> odd(std::size_t{1} << (kWidth - 2));
-  const Point<PrimeOrder> twice = base.doubled();
-  odd[0] = base;
-  for (std::size_t i = 1; i < odd.size(); ++i) odd[i] = odd[i - 1].add(twice, params);
-  odd_ = to_affine_niels(odd, params);
+  odd_ = to_affine_niels(odd_multiples<kWidth>(base, params), params);
 }
 
 AffineNiels OddMultiplesTable::multiple(int digit) const {
@@ -65,10 +60,10 @@ SplitBaseTables::SplitBaseTables(const Point<PrimeOrder>& base, const JubjubPara
 Point<Unknown> joint_mul_var(const Point<Unknown>& p, unsigned __int128 k, const Point<Unknown>& q,
                              unsigned __int128 l, const SplitBaseTables& base, const FsRepr& m,
                              const JubjubParams& params) {
-  const OddPoints p_odd = odd_multiples(p, params);
-  const OddPoints q_odd = odd_multiples(q, params);
-  const Naf k_naf = non_adjacent_form(widened(k), kPointWidth);
-  const Naf l_naf = non_adjacent_form(widened(l), kPointWidth);
+  const OddPoints p_odd = odd_multiples<kPointWidth>(p, params);
+  const OddPoints q_odd = odd_multiples<kPointWidth>(q, params);
+  const Naf k_naf = non_adjacent_form(limbs_from_u128(k), kPointWidth);
+  const Naf l_naf = non_adjacent_form(limbs_from_u128(l), kPointWidth);
   const Naf m_low = non_adjacent_form(Limbs{m[0], m[1], 0, 0}, OddMultiplesTable::kWidth);
   const Naf m_high = non_adjacent_form(Limbs{m[2], m[3], 0, 0}, OddMultiplesTable::kWidth);
 

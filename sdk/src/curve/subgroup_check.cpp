@@ -1,6 +1,5 @@
 #include "curve/subgroup_check.h"
 
-#include <array>
 #include <utility>
 
 #include "support/failure.h"
@@ -47,32 +46,6 @@ Point<Unknown> order_eight_point(const JubjubParams& params) {
 
 bool in_eight_torsion(const Point<Unknown>& p) {
   return p.doubled().doubled().doubled() == Point<Unknown>::zero();
-}
-
-// (a^e, b^e) by the fixed 4-bit windows of Fr::pow, the two computations
-// interleaved step by step.
-std::pair<Fr, Fr> pow_pair(const Fr& a, const Fr& b, const Limbs& exponent) {
-  std::array<Fr, 16> a_powers, b_powers;
-  a_powers[0] = b_powers[0] = Fr::one();
-  for (std::size_t i = 1; i < a_powers.size(); ++i) {
-    a_powers[i] = a_powers[i - 1] * a;
-    b_powers[i] = b_powers[i - 1] * b;
-  }
-  const auto nibble = [&](int i) { return (exponent[i / 16] >> (4 * (i % 16))) & 0xf; };
-  int top = 63;
-  while (top > 0 && nibble(top) == 0) --top;
-  Fr a_acc = a_powers[nibble(top)], b_acc = b_powers[nibble(top)];
-  for (int i = top - 1; i >= 0; --i) {
-    for (int k = 0; k < 4; ++k) {
-      a_acc = a_acc.square();
-      b_acc = b_acc.square();
-    }
-    if (nibble(i) != 0) {
-      a_acc *= a_powers[nibble(i)];
-      b_acc *= b_powers[nibble(i)];
-    }
-  }
-  return {a_acc, b_acc};
 }
 
 }  // namespace
@@ -134,7 +107,7 @@ bool SubgroupCheck::contains_var(const Point<Unknown>& p) const {
 
 bool SubgroupCheck::contains_both_var(const Point<Unknown>& p, const Point<Unknown>& q) const {
   if (in_eight_torsion(p) || in_eight_torsion(q)) return contains_var(p) && contains_var(q);
-  const auto [p_value, q_value] = pow_pair(function_value_var(p), function_value_var(q), kExponent);
+  const auto [p_value, q_value] = Fr::pow_each<2>({function_value_var(p), function_value_var(q)}, kExponent);
   return p_value == subgroup_value_ && q_value == subgroup_value_;
 }
 

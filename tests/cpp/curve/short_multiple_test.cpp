@@ -13,8 +13,6 @@ namespace {
 
 using u128 = unsigned __int128;
 
-Limbs limbs_of(u128 x) { return {static_cast<std::uint64_t>(x), static_cast<std::uint64_t>(x >> 64), 0, 0}; }
-
 TEST(ShortMultiple, IsAShortMultipleOfTheChallenge) {
   const Limbs s = Fs::char_();
   std::vector<Limbs> challenges = {Limbs{},
@@ -31,9 +29,9 @@ TEST(ShortMultiple, IsAShortMultipleOfTheChallenge) {
     ASSERT_NE(m.v, 0u) << repr_to_hex(c);
     ASSERT_LT(m.u, u128{1} << 126) << repr_to_hex(c);
     ASSERT_LT(m.v, u128{1} << 125) << repr_to_hex(c);
-    Limbs v_c = testing::mul_mod(limbs_of(m.v), c, s);
+    Limbs v_c = testing::mul_mod(limbs_from_u128(m.v), c, s);
     if (m.v_negative) v_c = testing::neg_mod(v_c, s);
-    ASSERT_EQ(v_c, limbs_of(m.u)) << repr_to_hex(c);
+    ASSERT_EQ(v_c, limbs_from_u128(m.u)) << repr_to_hex(c);
   }
 }
 
