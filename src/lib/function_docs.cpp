@@ -15,7 +15,8 @@ namespace {
 // Fragments that several texts share, each a run of whole lines.
 
 // The group order L bounds private keys and signature scalars.
-#define KORVO_ORDER "        L = 0x060c89ce5c263405370a08b6d0302b0bab3eedb83920ee0a677297dc392126f1.\n"
+#define KORVO_ORDER_VALUE "0x060c89ce5c263405370a08b6d0302b0bab3eedb83920ee0a677297dc392126f1"
+#define KORVO_ORDER "        L = " KORVO_ORDER_VALUE ".\n"
 
 // After the parameter's name.
 #define KORVO_PRIVATE_KEY                                                  \
@@ -45,12 +46,12 @@ namespace {
 
 #define KORVO_HASH_RETURNS \
   "Returns:\n"             \
-  "    The message hash: \"0x\" and 64 lower-case hex digits.\n\n"
+  "    The message hash, \"0x\" and 64 lower-case hex digits.\n\n"
 
 #define KORVO_SIGNATURE_RETURNS                                            \
   "Returns:\n"                                                             \
-  "    The signature JSON {\"r\": the packed R point, \"s\": the scalar},\n" \
-  "    each \"0x\" and 64 lower-case hex digits.\n\n"
+  "    The signature JSON with the keys \"r\" (the packed R point) and \"s\"\n" \
+  "    (the scalar), each \"0x\" and 64 lower-case hex digits.\n\n"
 
 // Every failure has one form: ValueError("Any { .. }") with the reason as the
 // exception's note and in the report on standard error. Follows the line
@@ -221,10 +222,10 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 17> kDocs = 
      "    msg: the message in hex; unlike sign, eth_sign accepts \"0X\".\n" KORVO_LOOSE_HEX
      "\n"
      "Returns:\n"
-     "    The JSON {\"x\", \"y\": R's affine coordinates, \"s\": the scalar,\n"
-     "    \"pk_x\": the signer's packed public key, \"pk_y\": the x coordinate\n"
-     "    of the signer's public key point}, each \"0x\" and 64 lower-case hex\n"
-     "    digits. pk_x and pk_y are the \"x\" and \"y\" that\n"
+     "    The JSON with the keys \"x\" and \"y\" (R's affine coordinates), \"s\"\n"
+     "    (the scalar), \"pk_x\" (the signer's packed public key) and \"pk_y\"\n"
+     "    (the x coordinate of the signer's public key point), each \"0x\" and\n"
+     "    64 lower-case hex digits. pk_x and pk_y are the \"x\" and \"y\" that\n"
      "    private_key_to_public_key_xy returns for the key.\n\n"
      "Raises:\n"
      "    ValueError: when the key or the message does not parse (the key is\n"
@@ -237,8 +238,9 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 17> kDocs = 
      "    seed: used as its UTF-8 bytes (not decoded from hex); at least 32\n"
      "        of them.\n\n"
      "Returns:\n"
-     "    The private key: \"0x\" and 64 lower-case hex digits, a value below\n"
-     "    the group order\n" KORVO_ORDER "\n"
+     "    The private key, \"0x\" and 64 lower-case hex digits, a value below\n"
+     "    the group order\n"
+     "    L = " KORVO_ORDER_VALUE ".\n\n"
      "Raises:\n"
      "    ValueError: when the seed is shorter than 32 bytes.\n" KORVO_FAILURE_FORM},
     {"is_on_curve",
@@ -263,10 +265,10 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 17> kDocs = 
      "    public_key: the packed key in hex.\n" KORVO_LOOSE_HEX
      "\n"
      "Returns:\n"
-     "    The JSON {\"x\": \"0x\" and the caller's digits as given (case and\n"
-     "    length kept, no padding), \"y\": the point's x coordinate, \"0x\" and\n"
-     "    64 lower-case hex digits}. A non-zero key below 2^160 is taken\n"
-     "    without a curve check, with the coordinate 0.\n\n"
+     "    The JSON with the keys \"x\" (\"0x\" and the caller's digits as given,\n"
+     "    case and length kept, no padding) and \"y\" (the point's x\n"
+     "    coordinate, \"0x\" and 64 lower-case hex digits). A non-zero key\n"
+     "    below 2^160 is taken without a curve check, with the coordinate 0.\n\n"
      "Raises:\n"
      "    ValueError: when the key does not parse or is not a curve point.\n" KORVO_FAILURE_FORM},
     {"private_key_to_public_key_xy",
@@ -274,9 +276,10 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 17> kDocs = 
      "Args:\n"
      "    private_key" KORVO_PRIVATE_KEY "\n"
      "Returns:\n"
-     "    The JSON {\"x\": the packed public key, \"y\": the x coordinate of the\n"
-     "    public key point}, each \"0x\" and 64 lower-case hex digits. The \"x\"\n"
-     "    is the public_key of requests and the pub_key_x of verify_signature.\n"
+     "    The JSON with the keys \"x\" (the packed public key) and \"y\" (the x\n"
+     "    coordinate of the public key point), each \"0x\" and 64 lower-case\n"
+     "    hex digits. The \"x\" is the public_key of requests and the pub_key_x\n"
+     "    of verify_signature.\n"
      "    The key 0 gives the neutral point, whose packed key is 1.\n\n"
      "Raises:\n"
      "    ValueError: when the key does not parse.\n" KORVO_FAILURE_FORM},
@@ -290,6 +293,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 17> kDocs = 
 #undef KORVO_STRICT_HEX
 #undef KORVO_PRIVATE_KEY
 #undef KORVO_ORDER
+#undef KORVO_ORDER_VALUE
 
 }  // namespace
 

@@ -71,8 +71,8 @@ def sign_withdraw(json: str, pri_key: str) -> str:
             L = 0x060c89ce5c263405370a08b6d0302b0bab3eedb83920ee0a677297dc392126f1.
 
     Returns:
-        The signature JSON {"r": the packed R point, "s": the scalar},
-        each "0x" and 64 lower-case hex digits.
+        The signature JSON with the keys "r" (the packed R point) and "s"
+        (the scalar), each "0x" and 64 lower-case hex digits.
 
     Raises:
         ValueError: when the request or the key does not parse.
@@ -95,8 +95,8 @@ def sign_transfer(json: str, pri_key: str) -> str:
             L = 0x060c89ce5c263405370a08b6d0302b0bab3eedb83920ee0a677297dc392126f1.
 
     Returns:
-        The signature JSON {"r": the packed R point, "s": the scalar},
-        each "0x" and 64 lower-case hex digits.
+        The signature JSON with the keys "r" (the packed R point) and "s"
+        (the scalar), each "0x" and 64 lower-case hex digits.
 
     Raises:
         ValueError: when the request or the key does not parse.
@@ -119,8 +119,8 @@ def sign_limit_order(json: str, pri_key: str) -> str:
             L = 0x060c89ce5c263405370a08b6d0302b0bab3eedb83920ee0a677297dc392126f1.
 
     Returns:
-        The signature JSON {"r": the packed R point, "s": the scalar},
-        each "0x" and 64 lower-case hex digits.
+        The signature JSON with the keys "r" (the packed R point) and "s"
+        (the scalar), each "0x" and 64 lower-case hex digits.
 
     Raises:
         ValueError: when the order or the key does not parse, or when
@@ -145,8 +145,8 @@ def sign_liquidate(json: str, pri_key: str) -> str:
             L = 0x060c89ce5c263405370a08b6d0302b0bab3eedb83920ee0a677297dc392126f1.
 
     Returns:
-        The signature JSON {"r": the packed R point, "s": the scalar},
-        each "0x" and 64 lower-case hex digits.
+        The signature JSON with the keys "r" (the packed R point) and "s"
+        (the scalar), each "0x" and 64 lower-case hex digits.
 
     Raises:
         ValueError: when the request or the key does not parse, or when
@@ -170,8 +170,8 @@ def sign_signed_oracle_price(json: str, pri_key: str) -> str:
             L = 0x060c89ce5c263405370a08b6d0302b0bab3eedb83920ee0a677297dc392126f1.
 
     Returns:
-        The signature JSON {"r": the packed R point, "s": the scalar},
-        each "0x" and 64 lower-case hex digits.
+        The signature JSON with the keys "r" (the packed R point) and "s"
+        (the scalar), each "0x" and 64 lower-case hex digits.
 
     Raises:
         ValueError: when the request or the key does not parse.
@@ -200,7 +200,7 @@ def hash_withdraw(json: str) -> str:
             JSON number in place of a string raises.
 
     Returns:
-        The message hash: "0x" and 64 lower-case hex digits.
+        The message hash, "0x" and 64 lower-case hex digits.
 
     Raises:
         ValueError: when the request does not parse.
@@ -229,7 +229,7 @@ def hash_transfer(json: str) -> str:
             JSON number in place of a string raises.
 
     Returns:
-        The message hash: "0x" and 64 lower-case hex digits.
+        The message hash, "0x" and 64 lower-case hex digits.
 
     Raises:
         ValueError: when the request does not parse.
@@ -261,7 +261,7 @@ def hash_limit_order(json: str) -> str:
             JSON number in place of a string raises.
 
     Returns:
-        The message hash: "0x" and 64 lower-case hex digits.
+        The message hash, "0x" and 64 lower-case hex digits.
 
     Raises:
         ValueError: when the order does not parse, or when
@@ -290,7 +290,7 @@ def hash_liquidate(json: str) -> str:
             JSON number in place of a string raises.
 
     Returns:
-        The message hash: "0x" and 64 lower-case hex digits.
+        The message hash, "0x" and 64 lower-case hex digits.
 
     Raises:
         ValueError: when the request does not parse, or when
@@ -318,7 +318,7 @@ def hash_signed_oracle_price(json: str) -> str:
             JSON number in place of a string raises.
 
     Returns:
-        The message hash: "0x" and 64 lower-case hex digits.
+        The message hash, "0x" and 64 lower-case hex digits.
 
     Raises:
         ValueError: when the request does not parse.
@@ -343,8 +343,8 @@ def sign(private_key: str, msg: str) -> str:
             verifies for msg + L.
 
     Returns:
-        The signature JSON {"r": the packed R point, "s": the scalar},
-        each "0x" and 64 lower-case hex digits.
+        The signature JSON with the keys "r" (the packed R point) and "s"
+        (the scalar), each "0x" and 64 lower-case hex digits.
 
     Raises:
         ValueError: when the message or the key does not parse (the message
@@ -370,10 +370,10 @@ def eth_sign(private_key: str, msg: str) -> str:
             (any number of each), then at most 64 hex digits in either case.
 
     Returns:
-        The JSON {"x", "y": R's affine coordinates, "s": the scalar,
-        "pk_x": the signer's packed public key, "pk_y": the x coordinate
-        of the signer's public key point}, each "0x" and 64 lower-case hex
-        digits. pk_x and pk_y are the "x" and "y" that
+        The JSON with the keys "x" and "y" (R's affine coordinates), "s"
+        (the scalar), "pk_x" (the signer's packed public key) and "pk_y"
+        (the x coordinate of the signer's public key point), each "0x" and
+        64 lower-case hex digits. pk_x and pk_y are the "x" and "y" that
         private_key_to_public_key_xy returns for the key.
 
     Raises:
@@ -394,9 +394,9 @@ def private_key_from_seed(seed: str) -> str:
             of them.
 
     Returns:
-        The private key: "0x" and 64 lower-case hex digits, a value below
+        The private key, "0x" and 64 lower-case hex digits, a value below
         the group order
-            L = 0x060c89ce5c263405370a08b6d0302b0bab3eedb83920ee0a677297dc392126f1.
+        L = 0x060c89ce5c263405370a08b6d0302b0bab3eedb83920ee0a677297dc392126f1.
 
     Raises:
         ValueError: when the seed is shorter than 32 bytes.
@@ -439,10 +439,10 @@ def public_key_to_xy(public_key: str) -> str:
             (any number of each), then at most 64 hex digits in either case.
 
     Returns:
-        The JSON {"x": "0x" and the caller's digits as given (case and
-        length kept, no padding), "y": the point's x coordinate, "0x" and
-        64 lower-case hex digits}. A non-zero key below 2^160 is taken
-        without a curve check, with the coordinate 0.
+        The JSON with the keys "x" ("0x" and the caller's digits as given,
+        case and length kept, no padding) and "y" (the point's x
+        coordinate, "0x" and 64 lower-case hex digits). A non-zero key
+        below 2^160 is taken without a curve check, with the coordinate 0.
 
     Raises:
         ValueError: when the key does not parse or is not a curve point.
@@ -461,9 +461,10 @@ def private_key_to_public_key_xy(private_key: str) -> str:
             L = 0x060c89ce5c263405370a08b6d0302b0bab3eedb83920ee0a677297dc392126f1.
 
     Returns:
-        The JSON {"x": the packed public key, "y": the x coordinate of the
-        public key point}, each "0x" and 64 lower-case hex digits. The "x"
-        is the public_key of requests and the pub_key_x of verify_signature.
+        The JSON with the keys "x" (the packed public key) and "y" (the x
+        coordinate of the public key point), each "0x" and 64 lower-case
+        hex digits. The "x" is the public_key of requests and the pub_key_x
+        of verify_signature.
         The key 0 gives the neutral point, whose packed key is 1.
 
     Raises:

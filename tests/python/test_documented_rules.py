@@ -195,6 +195,9 @@ def test_fields_outside_the_signature(kind, changes):
 def test_withdraw_public_key_counts_as_equal_to_eth_address_or_not():
     same = {**WITHDRAW, "public_key": WITHDRAW["eth_address"]}
     assert sdk.hash_withdraw(json.dumps(same)) != sdk.hash_withdraw(json.dumps(WITHDRAW))
+    # Equal, the two can be changed together.
+    both_changed = {**WITHDRAW, "public_key": "0x99", "eth_address": "0x99"}
+    assert sdk.hash_withdraw(json.dumps(both_changed)) == sdk.hash_withdraw(json.dumps(same))
 
 
 @pytest.mark.parametrize("kind,wide,narrow", [
