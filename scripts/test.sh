@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Runs every test: the Python surface, the documentation site (built with its
-# examples run), the wheel as users install it (built,
+# Runs every test: the Python surface, the wheel as users install it (built,
 # inspected, installed without a compiler into CPython 3.12 and 3.13, type
 # checked), the C++ core (plain, with the constant-time checks under valgrind
 # from a key's text to the signature and of the assembly products, and the
