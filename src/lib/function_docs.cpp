@@ -169,7 +169,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 17> kDocs = 
      "    json: a JSON object with the keys amount_synthetic,\n"
      "        amount_collateral, amount_fee, position_id, nonce (decimal,\n"
      "        below 2^64), expiration_timestamp (decimal, below 2^32),\n"
-     "        asset_id_synthetic (hex, signed 128-bit: any number of\n"
+     "        asset_id_synthetic (signed hex, 128-bit: any number of\n"
      "        lower-case \"0x\", then an optional sign and digits; a negative\n"
      "        value raises when hashed), asset_id_collateral (hex, 256-bit),\n"
      "        is_buying_synthetic (JSON true or false) and public_key (hex, a\n"

@@ -249,7 +249,7 @@ def hash_limit_order(json: str) -> str:
         json: a JSON object with the keys amount_synthetic,
             amount_collateral, amount_fee, position_id, nonce (decimal,
             below 2^64), expiration_timestamp (decimal, below 2^32),
-            asset_id_synthetic (hex, signed 128-bit: any number of
+            asset_id_synthetic (signed hex, 128-bit: any number of
             lower-case "0x", then an optional sign and digits; a negative
             value raises when hashed), asset_id_collateral (hex, 256-bit),
             is_buying_synthetic (JSON true or false) and public_key (hex, a
