@@ -29,5 +29,7 @@ doctest_test_doctest_blocks = "default"
 smartquotes = False
 
 html_theme = "alabaster"
+# Room for the six columns of the request tables.
+html_theme_options = {"page_width": "1180px", "body_max_width": "none"}
 html_title = f"korvo_python_sdk {release}"
 html_static_path: list[str] = []

@@ -15,9 +15,12 @@ if grep -rnE '^\s*\.\. +(code-block|code|sourcecode|highlight)::\s*(python|py|py
   exit 1
 fi
 
+# Built afresh each time, so nothing read under an earlier configuration stays.
+rm -rf "$DOCS/_build"
 sphinx() {  # sphinx BUILDER
   "$VENV/bin/python" -m sphinx -b "$1" -W --keep-going -n -q -d "$DOCS/_build/doctrees" "$DOCS" "$DOCS/_build/$1"
 }
+echo "docs: running the examples (the error example writes its failure report to standard error)"
 sphinx doctest
 sphinx html
 echo "docs: $DOCS/_build/html/index.html"
