@@ -23,6 +23,9 @@ build() {  # build DIR [cmake args...]
 echo "== Python tests"
 "$VENV/bin/python" -m pytest -q "$ROOT/tests/python"
 
+echo "== The documentation site: every example runs, every reference resolves, no warning"
+bash "$ROOT/scripts/docs.sh"
+
 echo "== The wheel"
 bash "$ROOT/scripts/wheel.sh"
 bash "$ROOT/scripts/check_wheel.sh"

@@ -34,14 +34,14 @@ FUNCTIONS = [
 NAMES = [name for name, _ in FUNCTIONS]
 
 
-def stub_summaries():
-    """The one-line docstrings of the stub package, read from its source."""
+def stub_docstrings():
+    """The docstrings of the stub package, read from its source."""
     stub = Path(__file__).resolve().parents[2] / "src" / "stubs" / "__init__.pyi"
     tree = ast.parse(stub.read_text(encoding="utf-8"))
     return {node.name: ast.get_docstring(node) for node in tree.body if isinstance(node, ast.FunctionDef)}
 
 
-STUB_SUMMARIES = stub_summaries()
+STUB_DOCSTRINGS = stub_docstrings()
 
 
 def test_all_lists_the_functions_in_table_order():
@@ -57,13 +57,21 @@ def test_function_objects(name, params):
     assert function.__module__ == "korvo_python_sdk"
     assert function.__self__ is sdk
     assert function.__text_signature__ == "(" + ", ".join(params) + ")"
-    summary, _, details = function.__doc__.partition("\n\n")
-    assert summary == STUB_SUMMARIES[name]
-    assert "Returns" in details and "Raises ValueError" in details
+    assert "\nArgs:\n" in function.__doc__ and "\nReturns:\n" in function.__doc__
+    assert "\nRaises:\n    ValueError: " in function.__doc__
+    for param in params:
+        assert f"\n    {param}: " in function.__doc__
     assert list(inspect.signature(function).parameters) == params
     for parameter in inspect.signature(function).parameters.values():
         assert parameter.kind is inspect.Parameter.POSITIONAL_OR_KEYWORD
         assert parameter.default is inspect.Parameter.empty
+
+
+def test_stubs_carry_the_whole_docstrings():
+    """An editor's hover shows what help() shows: every stub docstring equals the function's, all of it."""
+    assert sorted(STUB_DOCSTRINGS) == sorted(NAMES)
+    for name in NAMES:
+        assert STUB_DOCSTRINGS[name] == inspect.getdoc(getattr(sdk, name)), name
 
 
 def test_version_is_the_package_version():
