@@ -74,6 +74,15 @@ def test_sign_lines_match_one_request_per_process(korvo, tmp_path):
     assert korvo("sign", "limit-order", str(requests_file), "--jsonl", key=key).stdout == from_env.stdout
 
 
+def test_lines_longer_than_a_read_and_split_across_reads(korvo):
+    case = successes("hash_withdraw")[0]
+    padded = json.dumps(json.loads(case["args"][0]), indent=None) + " " * 100_000  # one line, past a 64 KiB read
+    requests = [compact(case["args"][0])] * 700 + [padded]  # about 200 KB: reads end inside lines
+    result = korvo("hash", "withdraw", "--jsonl", stdin="\n".join(requests))
+    assert result.returncode == 0, result
+    assert lines_of(result.stdout) == [{"hash": case["ok"]}] * len(requests)
+
+
 def test_internal_failure_in_a_line_exits_3_after_every_line(korvo):
     good = successes("hash_transfer")[0]
     internal = one_line_failures("hash_transfer", "internal")[0]
