@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every benchmark: the C++ ones in bench/*.cpp and the
-# per-call times of the Python functions and their throughput from threads.
+# Builds and runs every benchmark: the C++ ones in bench/*.cpp, the
+# per-call times of the Python functions and their throughput from threads,
+# and the korvo tool's JSON-lines mode against one process per order.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$ROOT/scripts/setup.sh"
@@ -14,3 +15,5 @@ echo "== Python functions"
 "$VENV/bin/python" "$ROOT/bench/bench_python.py"
 echo "== Python threads"
 "$VENV/bin/python" "$ROOT/bench/bench_threads.py"
+echo "== The korvo tool: JSON-lines mode against one process per order"
+"$VENV/bin/python" "$ROOT/bench/bench_cli_lines.py" "$ROOT/build-bench/cli/korvo"

@@ -26,7 +26,10 @@ std::string_view CommandLine::optional(std::string_view name) const {
   return found == options.end() ? std::string_view() : found->second;
 }
 
-CommandLine parse_command_line(std::span<char* const> args, std::span<const std::string_view> valued) {
+bool CommandLine::has(std::string_view name) const { return listed(flags, name); }
+
+CommandLine parse_command_line(std::span<char* const> args, std::span<const std::string_view> valued,
+                               std::span<const std::string_view> flags) {
   CommandLine line;
   bool words_only = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -41,6 +44,8 @@ CommandLine parse_command_line(std::span<char* const> args, std::span<const std:
       line.json = true;
     } else if (arg == "--help" || arg == "-h") {
       line.help = true;
+    } else if (const auto flag = std::find(flags.begin(), flags.end(), arg); flag != flags.end()) {
+      line.flags.push_back(*flag);
     } else {
       const auto equals = arg.find('=');
       const std::string_view name = arg.substr(0, equals);

@@ -1,6 +1,6 @@
 #pragma once
 // The words of one command line: positional words, `--name value` options,
-// and the two flags every command takes.
+// the two flags every command takes and the flags of the command's own.
 
 #include <map>
 #include <span>
@@ -21,8 +21,12 @@ class UsageError : public std::runtime_error {
 struct CommandLine {
   std::vector<std::string_view> words;
   std::map<std::string, std::string_view, std::less<>> options;
+  std::vector<std::string_view> flags;
   bool json = false;
   bool help = false;
+
+  // Whether the command's own flag `name` was given.
+  bool has(std::string_view name) const;
 
   // The option's value, or UsageError naming it when it is missing.
   std::string_view required(std::string_view name) const;
@@ -31,7 +35,9 @@ struct CommandLine {
 };
 
 // Reads `args` (after the program name); `valued` lists the options a
-// command takes, each followed by its value ("--name value" or "--name=value").
-CommandLine parse_command_line(std::span<char* const> args, std::span<const std::string_view> valued);
+// command takes, each followed by its value ("--name value" or "--name=value"),
+// and `flags` the options it takes without a value.
+CommandLine parse_command_line(std::span<char* const> args, std::span<const std::string_view> valued,
+                               std::span<const std::string_view> flags = {});
 
 }  // namespace korvo::cli

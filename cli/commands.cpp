@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include <algorithm>
+
 #include "command_line.h"
 #include "help.h"
 #include "inputs.h"
@@ -12,8 +14,8 @@ namespace {
 
 struct RequestKind {
   std::string_view name;
-  sdk::Outcome<std::string> (*hash)(std::string_view json);
-  sdk::Outcome<std::string> (*sign)(std::string_view json, std::string_view pri_key);
+  sdk::Outcome<std::string> (*hash)(std::string_view json) noexcept;
+  sdk::Outcome<std::string> (*sign)(std::string_view json, std::string_view pri_key) noexcept;
 };
 
 constexpr RequestKind kKinds[] = {
@@ -29,6 +31,7 @@ constexpr std::size_t kKeyCapacity = 4096;
 constexpr std::size_t kSeedCapacity = 64 * 1024;
 
 constexpr std::string_view kKeyFileOption[] = {"--key-file"};
+constexpr std::string_view kJsonLinesFlag[] = {"--jsonl"};
 constexpr std::string_view kVerifyOptions[] = {"--r", "--s", "--public-key", "--message"};
 
 // Unknown words are not echoed: a key typed in the wrong place would be.
@@ -48,23 +51,39 @@ std::string_view request_path(const CommandLine& line) {
   return line.words.size() > 1 ? line.words[1] : std::string_view();
 }
 
+// One result line per request line, in order; a failing line does not stop
+// the others. The exit status is the worst of the lines'.
+template <class Operation>
+int run_json_lines(const CommandLine& line, const Output& out, std::string_view name, Operation operation) {
+  int status = kExitTrue;
+  for_each_request_line(request_path(line), [&](std::size_t number, std::string_view request) {
+    status = std::max(status, print_line_result(out, number, operation(request), name));
+  });
+  return status;
+}
+
 }  // namespace
 
 int run_hash(Args args, const Output& out) {
-  const auto line = parse_command_line(args, {});
+  const auto line = parse_command_line(args, {}, kJsonLinesFlag);
   if (line.help) return print_help(kHashHelp);
   expect_words(line, 2);
   const auto& kind = request_kind(line);
+  if (line.has("--jsonl")) return run_json_lines(line, out, "hash", kind.hash);
   return print_text(out, kind.hash(read_request(request_path(line))), "hash");
 }
 
 int run_sign(Args args, const Output& out) {
-  const auto line = parse_command_line(args, kKeyFileOption);
+  const auto line = parse_command_line(args, kKeyFileOption, kJsonLinesFlag);
   if (line.help) return print_help(kSignHelp);
   expect_words(line, 2);
   const auto& kind = request_kind(line);
-  const std::string request = read_request(request_path(line));
   SecretText key(kKeyCapacity);
+  if (line.has("--jsonl")) {
+    read_private_key(line, key);
+    return run_json_lines(line, out, {}, [&](std::string_view request) { return kind.sign(request, key.view()); });
+  }
+  const std::string request = read_request(request_path(line));
   read_private_key(line, key);
   return print_text(out, kind.sign(request, key.view()), {});
 }

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <exception>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "command_line.h"
 #include "commands.h"
 #include "help.h"
+#include "korvo/sdk.h"
 #include "output.h"
 
 namespace {
@@ -28,6 +30,7 @@ int dispatch(Args args, const korvo::cli::Output& out) {
   if (command == "verify") return run_verify(rest, out);
   if (command == "key") return run_key(rest, out);
   if (command == "--help" || command == "-h" || command == "help") return print_help(kToolHelp);
+  if (command == "--version") return print_help("korvo " + std::string(korvo::sdk::version()) + "\n");
   throw UsageError(command.empty() ? "missing command" : "unknown command");
 }
 

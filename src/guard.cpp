@@ -68,8 +68,8 @@ PyObject* run_guarded(const std::function<sdk::Outcome<Reply>()>& operation) {
     GilReleased released;
     outcome.emplace(operation());  // the library lets no exception out
   }
-  if (!*outcome) {
-    const sdk::Failure& failure = outcome->failure();
+  if (!outcome->has_value()) {
+    const sdk::Failure& failure = outcome->error();
     write_report(failure.kind == sdk::FailureKind::InternalFailure ? "internal failure" : "error", failure.message);
     return raise_value_error(failure.message);
   }

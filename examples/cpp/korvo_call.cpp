@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -24,8 +25,8 @@ struct Function {
 };
 
 Outcome<std::string> as_text(Outcome<bool> truth) {
-  if (!truth) return truth.failure();
-  return std::string(truth.value() ? "true" : "false");
+  if (!truth.has_value()) return Outcome<std::string>(std::move(truth).error());
+  return Outcome<std::string>(std::string(truth.value() ? "true" : "false"));
 }
 
 namespace sdk = korvo::sdk;
@@ -66,7 +67,7 @@ int main(int argc, char** argv) {
     }
     const auto outcome = function.call(args);
     if (!outcome) {
-      const auto& failure = outcome.failure();
+      const auto& failure = outcome.error();
       const bool internal = failure.kind == sdk::FailureKind::InternalFailure;
       std::fprintf(stderr, "%s\n%s\n", internal ? "internal" : "error", failure.message.c_str());
       return 1;

@@ -8,8 +8,8 @@ namespace {
 
 template <class T>
 sdk::Outcome<Reply> as_reply(sdk::Outcome<T> outcome) {
-  if (outcome) return Reply(std::move(outcome).value());
-  return outcome.failure();
+  if (outcome.has_value()) return sdk::Outcome<Reply>(Reply(std::move(outcome).value()));
+  return sdk::Outcome<Reply>(std::move(outcome).error());
 }
 
 constexpr const char* kJsonKey[] = {"json", "pri_key"};

@@ -35,8 +35,9 @@ def key_digits(key):
 
 
 def assert_failure(result, err, secret=None):
-    """Exit 2, nothing on stdout, the report's message and kind as a JSON failure, and no key digits."""
-    assert result.returncode == 2, result
+    """Exit 2 (error) or 3 (internal failure), nothing on stdout, the report's message and kind as a JSON
+    failure, and no key digits."""
+    assert result.returncode == {"error": 2, "internal": 3}[err["kind"]], result
     assert result.stdout == b""
     failure = json.loads(result.stderr)["error"]
     assert failure["kind"] == expected_kind(err)
@@ -86,6 +87,7 @@ def test_sign_with_key_file(korvo, case, tmp_path):
     key_file = tmp_path / "key"
     # The key file may end in a line break, as editors leave it.
     key_file.write_text(key + "\n", encoding="utf-8")
+    key_file.chmod(0o600)
     result = korvo("sign", SIGNS[case["fn"]], "--key-file", str(key_file), "--json", stdin=request,
                    key="0xnot-this-one")
     assert_outcome(result, case, case["ok"], secret=key)

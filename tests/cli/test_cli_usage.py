@@ -54,17 +54,22 @@ def test_misplaced_key_text_is_never_repeated(korvo, args):
 def test_out_of_range_key_is_withheld_from_the_failure(korvo):
     # The order of the key group itself: the first value that is not a key.
     too_large = "0x060c89ce5c263405370a08b6d0302b0bab3eedb83920ee0a677297dc392126f1"
-    for result in (korvo("sign", "withdraw", stdin=WITHDRAW, key=too_large.upper().replace("0X", "0x")),
-                   korvo("key", "public", key=too_large)):
-        assert_bad_input(result, "is not an element of the field")
+    # Signing a withdrawal takes such a key for an internal failure (exit 3), as the module's report does.
+    for status, result in ((3, korvo("sign", "withdraw", stdin=WITHDRAW, key=too_large.upper().replace("0X", "0x"))),
+                           (2, korvo("key", "public", key=too_large))):
+        assert (result.returncode, result.stdout) == (status, b""), result
+        assert "is not an element of the field" in result.stderr.decode()
         assert_key_not_shown(result, too_large)
 
 
 def test_missing_and_unreadable_keys(korvo, tmp_path):
     assert_bad_input(korvo("sign", "withdraw", stdin=WITHDRAW), "no private key")
-    assert_bad_input(korvo("key", "public", "--key-file", str(tmp_path / "absent")), "cannot read the key file")
+    absent = tmp_path / "absent"
+    assert_bad_input(korvo("key", "public", "--key-file", str(absent)), f"cannot read the key file '{absent}'",
+                     "No such file")
     large = tmp_path / "large"
     large.write_text(KEY * 100)
+    large.chmod(0o600)
     result = korvo("key", "public", "--key-file", str(large))
     assert_bad_input(result, "longer than")
     assert_key_not_shown(result)
@@ -73,6 +78,7 @@ def test_missing_and_unreadable_keys(korvo, tmp_path):
 def test_key_file_takes_precedence_over_environment(korvo, tmp_path):
     key_file = tmp_path / "key"
     key_file.write_text(f"  {KEY}\r\n")
+    key_file.chmod(0o600)
     from_file = korvo("key", "public", "--key-file", str(key_file), key="0x00")
     from_environment = korvo("key", "public", key=KEY)
     assert from_file.returncode == 0, from_file.stderr
@@ -96,8 +102,11 @@ def test_usage_errors(korvo, args, phrase):
     assert_bad_input(korvo(*args), phrase, "korvo --help")
 
 
-def test_unreadable_request_file(korvo, tmp_path):
-    assert_bad_input(korvo("hash", "withdraw", str(tmp_path / "absent.json")), "cannot read the request file")
+def test_unreadable_request_file_is_named(korvo, tmp_path):
+    absent = tmp_path / "absent.json"
+    assert_bad_input(korvo("hash", "withdraw", str(absent)), f"cannot read the request file '{absent}'", "No such file")
+    assert_bad_input(korvo("hash", "withdraw", "--jsonl", str(absent)), f"cannot read the request file '{absent}'")
+    assert_bad_input(korvo("hash", "withdraw", str(tmp_path)), f"cannot read the request file '{tmp_path}'")
 
 
 def test_failures_under_json_are_one_object_on_standard_error(korvo):
@@ -108,9 +117,11 @@ def test_failures_under_json_are_one_object_on_standard_error(korvo):
     assert failure["error"]["message"].startswith("Couldn't get hash: ")
 
 
-def test_plain_failures_name_their_kind(korvo):
+def test_plain_failures_name_their_kind_and_internal_failures_exit_3(korvo):
     assert_bad_input(korvo("hash", "withdraw", stdin="{}"), "korvo: error: Couldn't get hash: missing field")
-    assert_bad_input(korvo("hash", "transfer", stdin="not json"), "korvo: internal failure: ")
+    internal = korvo("hash", "transfer", stdin="not json")
+    assert (internal.returncode, internal.stdout) == (3, b""), internal
+    assert internal.stderr.decode().startswith("korvo: internal failure: ")
 
 
 @pytest.mark.parametrize("args", [

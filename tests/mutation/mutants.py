@@ -179,4 +179,21 @@ MUTANTS = [
            'PyObject* added = note != nullptr ? Py_NewRef(Py_None) : nullptr;'),
     mutant("guard-exception-text", "src/guard.cpp", '"s", "Any { .. }"', '"s", "Any {..}"'),
     mutant("guard-lock-kept", "src/guard.cpp", "    GilReleased released;\n", "\n"),
+    # The C++ API: what the result type lets through, what reading its wrong side says, the version.
+    mutant("outcome-truth-converts", "sdk/include/korvo/sdk.h", "    requires(!std::is_same_v<T, bool>)\n", ""),
+    mutant("outcome-access-silent", "sdk/src/api/outcome_access.cpp",
+           "  std::fputs(asked, stderr);\n", ""),
+    mutant("api-version-text", "sdk/src/api/version.cpp",
+           'KORVO_SDK_TEXT(KORVO_SDK_VERSION_MINOR) "."', 'KORVO_SDK_TEXT(KORVO_SDK_VERSION_PATCH) "."'),
+    # The tool: exit statuses, JSON-lines mode, key files and the names of files.
+    mutant("tool-internal-exit", "cli/output.cpp", "? kExitBadInput : kExitInternal;", "? kExitBadInput : kExitBadInput;"),
+    mutant("tool-lines-worst-status", "cli/commands.cpp",
+           "status = std::max(status, print_line_result(out, number, operation(request), name));",
+           "status = print_line_result(out, number, operation(request), name);"),
+    mutant("tool-lines-number", "cli/output.cpp", 'if (line != 0) failure["line"] = line;', ""),
+    mutant("tool-lines-last-unended", "cli/inputs.cpp", "  if (!pending.empty()) each(++number, pending);\n", ""),
+    mutant("tool-key-file-group", "cli/inputs.cpp", "status.st_mode & (S_IRWXG | S_IRWXO)", "status.st_mode & S_IRWXO"),
+    mutant("tool-key-like-name", "cli/inputs.cpp", "name.size() >= kKeyLikeDigits", "name.size() > 64"),
+    mutant("tool-file-named", "cli/inputs.cpp",
+           "return label + \"'\" + std::string(path) + \"'\";", "return label;"),
 ]

@@ -108,16 +108,25 @@ def cpp_failures():
     return ctest_failures(["--stop-on-failure", "--exclude-regex", "^ctime_"])
 
 
-def python_failures():
-    env = dict(os.environ, PYTHONPATH=str(BUILD / "src"), PYTHONDONTWRITEBYTECODE="1")
+def pytest_failures(folder, **env):
+    env = dict(os.environ, PYTHONDONTWRITEBYTECODE="1", **env)
     code, output = run([sys.executable, "-m", "pytest", "-x", "-q", "-p", "no:cacheprovider", "-o", "timeout=60",
-                        str(TREE / "tests" / "python")], SUITE_SECONDS, env)
+                        str(TREE / "tests" / folder)], SUITE_SECONDS, env)
     if code is None:
-        return ["Python suite timed out"]
+        return [f"Python {folder} suite timed out"]
     if code == 0:
         return []
     failed = re.findall(r"^FAILED (\S+)", output, re.MULTILINE)
-    return ["Python " + name.split("/tests/python/")[-1] for name in failed] or ["Python suite failed"]
+    return ["Python " + name.split(f"/tests/{folder}/")[-1] for name in failed] or [f"Python {folder} suite failed"]
+
+
+def python_failures():
+    return pytest_failures("python", PYTHONPATH=str(BUILD / "src"))
+
+
+def tool_failures():
+    """The korvo tool's tests, against the tool of the mutation build."""
+    return pytest_failures("cli", KORVO_CLI=str(BUILD / "cli" / "korvo"))
 
 
 def module_in_build():
@@ -147,6 +156,10 @@ def caught_by(mutant):
             return caught
     elif mutant["file"].startswith("src/"):
         caught = static_check_failures(mutant, "korvo_python_sdk") or python_failures()
+        if caught:
+            return caught
+    elif mutant["file"].startswith("cli/"):
+        caught = static_check_failures(mutant, "korvo") or tool_failures()
         if caught:
             return caught
     caught = static_check_failures(mutant)

@@ -23,13 +23,13 @@ sdk::Outcome<T> guarded(std::string_view context, Run run) noexcept {
       std::string message(context);
       message += ": ";
       message += result.error().description;
-      return sdk::Failure{sdk::FailureKind::ErrorValue, std::move(message)};
+      return sdk::Outcome<T>(sdk::Failure{sdk::FailureKind::ErrorValue, std::move(message)});
     }
-    return std::move(result).value();
+    return sdk::Outcome<T>(std::move(result).value());
   } catch (const std::exception& failure) {
-    return sdk::Failure{sdk::FailureKind::InternalFailure, failure.what()};
+    return sdk::Outcome<T>(sdk::Failure{sdk::FailureKind::InternalFailure, failure.what()});
   } catch (...) {
-    return sdk::Failure{sdk::FailureKind::InternalFailure, "unknown internal failure"};
+    return sdk::Outcome<T>(sdk::Failure{sdk::FailureKind::InternalFailure, "unknown internal failure"});
   }
 }
 

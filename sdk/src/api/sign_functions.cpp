@@ -22,33 +22,33 @@ Result<std::string> signature_json(Result<Record> signature) {
 
 }  // namespace
 
-Outcome<std::string> sign_withdraw(std::string_view json, std::string_view pri_key) {
+Outcome<std::string> sign_withdraw(std::string_view json, std::string_view pri_key) noexcept {
   return api::guarded<std::string>(kSignContext, [&] { return signature_json(lib::sign_withdraw(json, pri_key)); });
 }
 
-Outcome<std::string> sign_transfer(std::string_view json, std::string_view pri_key) {
+Outcome<std::string> sign_transfer(std::string_view json, std::string_view pri_key) noexcept {
   return api::guarded<std::string>(kSignContext, [&] { return signature_json(lib::sign_transfer(json, pri_key)); });
 }
 
-Outcome<std::string> sign_limit_order(std::string_view json, std::string_view pri_key) {
+Outcome<std::string> sign_limit_order(std::string_view json, std::string_view pri_key) noexcept {
   return api::guarded<std::string>(kSignContext,
                                    [&] { return signature_json(lib::sign_limit_order(json, pri_key)); });
 }
 
-Outcome<std::string> sign_liquidate(std::string_view json, std::string_view pri_key) {
+Outcome<std::string> sign_liquidate(std::string_view json, std::string_view pri_key) noexcept {
   return api::guarded<std::string>(kSignContext, [&] { return signature_json(lib::sign_liquidate(json, pri_key)); });
 }
 
-Outcome<std::string> sign_signed_oracle_price(std::string_view json, std::string_view pri_key) {
+Outcome<std::string> sign_signed_oracle_price(std::string_view json, std::string_view pri_key) noexcept {
   return api::guarded<std::string>(kSignContext,
                                    [&] { return signature_json(lib::sign_signed_oracle_price(json, pri_key)); });
 }
 
-Outcome<std::string> sign(std::string_view private_key, std::string_view msg) {
+Outcome<std::string> sign(std::string_view private_key, std::string_view msg) noexcept {
   return api::guarded<std::string>(kMessageContext, [&] { return signature_json(lib::sign(private_key, msg)); });
 }
 
-Outcome<std::string> eth_sign(std::string_view private_key, std::string_view msg) {
+Outcome<std::string> eth_sign(std::string_view private_key, std::string_view msg) noexcept {
   return api::guarded<std::string>(kMessageContext, [&] { return signature_json(lib::l1_sign(msg, private_key)); });
 }
 

@@ -24,9 +24,9 @@ using Args = std::vector<std::string>;
 
 template <class T>
 nlohmann::json as_json(const Outcome<T>& outcome) {
-  if (outcome) return outcome.value();
-  return {{"kind", outcome.failure().kind == FailureKind::InternalFailure ? "internal" : "error"},
-          {"message", outcome.failure().message}};
+  if (outcome.has_value()) return outcome.value();
+  return {{"kind", outcome.error().kind == FailureKind::InternalFailure ? "internal" : "error"},
+          {"message", outcome.error().message}};
 }
 
 const std::map<std::string, std::function<nlohmann::json(const Args&)>> kFunctions = {
