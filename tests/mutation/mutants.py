@@ -66,6 +66,12 @@ MUTANTS = [
     mutant("key-text-grows-unwiped", "sdk/src/tx/private_key.cpp", "  text.reserve(2 + 2 * candidate->size());\n", ""),
     mutant("stack-wipe-depth", "sdk/src/support/secret.cpp",
            "constexpr std::size_t kStackWipeBytes = 16 * 1024;", "constexpr std::size_t kStackWipeBytes = 1024;"),
+    mutant("secret-destructor-wipe", "sdk/src/support/secret.h", "~Secret() { wipe(value_); }", "~Secret() {}"),
+    mutant("secret-move-wipe", "sdk/src/support/secret.h",
+           "Secret(Secret&& other) noexcept : value_(other.value_) { wipe(other.value_); }",
+           "Secret(Secret&& other) noexcept : value_(other.value_) {}"),
+    mutant("secret-move-assign-wipe", "sdk/src/support/secret.h", "    value_ = other.value_;\n    wipe(other.value_);\n",
+           "    value_ = other.value_;\n"),
     # Signing: the equation, the self-check of every fresh signature.
     mutant("sign-s-equation", "sdk/src/tx/eddsa.cpp", "const curve::Fs s = challenge(msg) * sk + seed.value;",
            "const curve::Fs s = challenge(msg) * seed.value + sk;"),
