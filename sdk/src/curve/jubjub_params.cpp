@@ -11,7 +11,7 @@ namespace korvo::curve {
 namespace {
 
 Fr constant(std::string_view decimal) {
-  const auto value = Fr::from_str(decimal);
+  const auto value = Fr::from_str_var(decimal);
   ensure(value.has_value(), "malformed curve constant");
   return *value;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "curve/naf.h"
+#include "curve/sqrt_ratio.h"
 
 namespace korvo::curve {
 
@@ -23,7 +24,7 @@ std::optional<Point<Subgroup>> Point<Subgroup>::from_xy(const Fr& x, const Fr& y
 }
 
 template <class Subgroup>
-Result<Point<Subgroup>> Point<Subgroup>::read(std::span<const std::uint8_t> bytes, const JubjubParams& params)
+Result<Point<Subgroup>> Point<Subgroup>::read_var(std::span<const std::uint8_t> bytes, const JubjubParams& params)
   requires(std::is_same_v<Subgroup, Unknown>)
 {
   if (bytes.size() < 32) return Error{"failed to fill whole buffer"};
@@ -35,7 +36,7 @@ Result<Point<Subgroup>> Point<Subgroup>::read(std::span<const std::uint8_t> byte
   const Fr y2 = y.value().square();
   const Fr den = params.edwards_d() * y2 + Fr::one();
   if (den.is_zero()) return Error{"not on curve"};
-  auto x = Fr::sqrt_ratio(y2 - Fr::one(), den);
+  auto x = sqrt_ratio_var(y2 - Fr::one(), den);
   if (!x) return Error{"not on curve"};
   if (((x->into_repr()[0] & 1) != 0) != x_odd) *x = -*x;
   return Point(*x, y.value(), *x * y.value(), Fr::one());

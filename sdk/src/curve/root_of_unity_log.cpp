@@ -54,7 +54,7 @@ std::uint32_t root_of_unity_log_var(const Fr& b) {
   return e;
 }
 
-Fr root_of_unity_inverse_power(std::uint32_t e) {
+Fr root_of_unity_inverse_power_var(std::uint32_t e) {
   Fr out = Fr::one();
   for (int k = 0; k < kWindows; ++k) out *= tables()[static_cast<std::size_t>(k)][(e >> (kWindow * k)) % kEntries];
   return out;

@@ -17,7 +17,7 @@ inline constexpr int kTwoAdicity = 28;
 // The e in [0, 2^28) with z^e = b, for b a 2^28-th root of unity.
 std::uint32_t root_of_unity_log_var(const Fr& b);
 
-// z^-e for e in [0, 2^28).
-Fr root_of_unity_inverse_power(std::uint32_t e);
+// z^-e for e in [0, 2^28). Variable time: e selects the table entries read.
+Fr root_of_unity_inverse_power_var(std::uint32_t e);
 
 }  // namespace korvo::curve

@@ -36,7 +36,7 @@ Point<Unknown> order_eight_point(const JubjubParams& params) {
   for (std::uint8_t y = 2;; ++y) {
     std::array<std::uint8_t, 32> bytes{};
     bytes[0] = y;
-    const auto p = Point<Unknown>::read(bytes, params);
+    const auto p = Point<Unknown>::read_var(bytes, params);
     if (!p.ok()) continue;
     const Point<Unknown> torsion = p.value().mul_var(Fs::char_(), params);
     if (torsion.doubled().doubled() != Point<Unknown>::zero()) return torsion;

@@ -16,7 +16,7 @@ TEST(RootOfUnityLog, InvertsExponentiationForEveryWindow) {
   for (const std::uint32_t e : exponents) {
     const Fr b = kRootOfUnity.pow(Limbs{e, 0, 0, 0});
     ASSERT_EQ(root_of_unity_log_var(b), e);
-    ASSERT_EQ(b * root_of_unity_inverse_power(e), Fr::one()) << e;
+    ASSERT_EQ(b * root_of_unity_inverse_power_var(e), Fr::one()) << e;
   }
   EXPECT_EQ(kRootOfUnity.pow(Limbs{1u << 27, 0, 0, 0}), -Fr::one()) << "z has order 2^28";
 }
