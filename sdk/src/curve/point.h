@@ -115,11 +115,6 @@ class Point {
     return Point<PrimeOrder>(p.x_, p.y_, p.t_, p.z_);
   }
 
-  // k*P for a 256-bit k, by a width-5 non-adjacent form. Equal to double-and-add
-  // for every point (the addition law is complete), but the running time
-  // depends on k: public scalars only.
-  Point mul_var(const FsRepr& k, const JubjubParams& params) const;
-
   // Same affine point (projective comparison); constant-time, both
   // coordinates compared whatever the first gives.
   template <class Other>

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "curve/joint_mul.h"
 #include "support/failure.h"
 
 namespace korvo::curve {
@@ -38,7 +39,7 @@ Point<Unknown> order_eight_point(const JubjubParams& params) {
     bytes[0] = y;
     const auto p = Point<Unknown>::read_var(bytes, params);
     if (!p.ok()) continue;
-    const Point<Unknown> torsion = p.value().mul_var(Fs::char_(), params);
+    const Point<Unknown> torsion = mul_var(p.value(), Fs::char_(), params);
     if (torsion.doubled().doubled() != Point<Unknown>::zero()) return torsion;
     ensure(y != 255, "subgroup check: no point of order 8 found");
   }
