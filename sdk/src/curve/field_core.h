@@ -161,23 +161,23 @@ struct FieldCore {
 
   // In: a reduced; b any 256-bit value (it is scanned limb by limb), which
   // the conversions into the stored form rely on. Out: a·b·R^-1 mod q, reduced.
-  [[gnu::always_inline]] static constexpr Limbs mul(const Limbs& a, const Limbs& b) {
+  [[gnu::always_inline]] static constexpr Limbs mul(const Limbs& a, const Limbs& b) { return product<false>(a, b); }
+
+  // In: a reduced. Out: a·a·R^-1 mod q, reduced.
+  [[gnu::always_inline]] static constexpr Limbs square(const Limbs& a) { return product<true>(a, a); }
+
+  // The one place that picks the product: the assembly where the build has
+  // it and the processor reports BMI2 and ADX, the portable code otherwise
+  // and in constant evaluation.
+  template <bool kSquare>
+  [[gnu::always_inline]] static constexpr Limbs product(const Limbs& a, const Limbs& b) {
 #if defined(KORVO_HAS_MUL_ADX)
     if (!std::is_constant_evaluated() && __builtin_expect(kCpuHasAdx, 1)) {
+      if constexpr (kSquare) return reduce_once(montgomery_square_adx(a, P::MODULUS, P::INV));
       return reduce_once(montgomery_mul_adx(a, b, P::MODULUS, P::INV));
     }
 #endif
     return mul_portable(a, b);
-  }
-
-  // In: a reduced. Out: a·a·R^-1 mod q, reduced.
-  [[gnu::always_inline]] static constexpr Limbs square(const Limbs& a) {
-#if defined(KORVO_HAS_MUL_ADX)
-    if (!std::is_constant_evaluated() && __builtin_expect(kCpuHasAdx, 1)) {
-      return reduce_once(montgomery_square_adx(a, P::MODULUS, P::INV));
-    }
-#endif
-    return mul(a, a);
   }
 
   // mul without the assembly; same bounds. Operand-scanning CIOS; the top
