@@ -17,12 +17,6 @@ std::optional<Fr> Fr::from_str_var(std::string_view decimal) {
   return value;
 }
 
-std::optional<Fr> Fr::inverse() const {
-  const Checked<Fr> inverted = invert();
-  if (!inverted.valid) return std::nullopt;
-  return inverted.value;
-}
-
 Checked<Fr> Fr::from_repr(const Bytes& le) {
   const Limbs limbs = limbs_from_le(le.data());
   return {from_raw(limbs), in_field(limbs)};

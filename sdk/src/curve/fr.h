@@ -45,9 +45,6 @@ class Fr : public PrimeField<Fr, FrParams> {
   // Decimal digits without sign or leading zero; values at or above r wrap.
   // Variable time: for the curve's public constants.
   static std::optional<Fr> from_str_var(std::string_view decimal);
-  // Nothing for zero; the inversion of invert(), faster than any
-  // variable-time method tried. Constant-time but for the zero test.
-  std::optional<Fr> inverse() const;
 
   // Poseidon family.
   // Little-endian bytes; valid exactly when the integer is below r.

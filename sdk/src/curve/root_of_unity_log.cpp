@@ -18,7 +18,7 @@ using Tables = std::array<std::array<Fr, kEntries>, kWindows>;
 const Tables& tables() {
   static const Tables built = [] {
     Tables out;
-    Fr step = kRootOfUnity.inverse().value();
+    Fr step = kRootOfUnity.invert().value;
     for (auto& row : out) {
       row[0] = Fr::one();
       for (std::uint32_t j = 1; j < kEntries; ++j) row[j] = row[j - 1] * step;

@@ -18,9 +18,9 @@ constexpr Limbs eighth_of_group_order() {
 constexpr Limbs kExponent = eighth_of_group_order();
 
 Fr inverse_of(const Fr& value) {
-  const auto inverse = value.inverse();
-  ensure(inverse.has_value(), "subgroup check: a degenerate constant");
-  return *inverse;
+  const Checked<Fr> inverse = value.invert();
+  ensure(inverse.valid, "subgroup check: a degenerate constant");
+  return inverse.value;
 }
 
 // Montgomery coordinates u = (1 + y)/(1 - y), v = u/x of an affine point

@@ -82,18 +82,15 @@ constexpr bool portable_arithmetic_holds() {
 }
 static_assert(portable_arithmetic_holds());
 
-TEST(FrInverse, BothMethodsInvertEveryNonZeroValue) {
+TEST(FrInverse, InvertsEveryNonZeroValue) {
   std::mt19937_64 rng(42);
   const Limbs r = Fr::modulus();
   for (int i = 0; i < 200; ++i) {
     const Limbs a = random_below(rng, r);
     if (a == Limbs{}) continue;
-    const auto inverse = Fr::from_repr(a).value().inverse();
-    ASSERT_TRUE(inverse.has_value());
-    ASSERT_EQ(mul_mod(a, inverse->into_repr(), r), (Limbs{1, 0, 0, 0})) << i;
-    const Checked<Fr> ct = Fr::from_repr(a).value().invert();
-    ASSERT_TRUE(ct.valid);
-    ASSERT_EQ(ct.value, *inverse);
+    const Checked<Fr> inverse = Fr::from_repr(a).value().invert();
+    ASSERT_TRUE(inverse.valid);
+    ASSERT_EQ(mul_mod(a, inverse.value.into_repr(), r), (Limbs{1, 0, 0, 0})) << i;
   }
 }
 

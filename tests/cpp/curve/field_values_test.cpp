@@ -72,10 +72,8 @@ TEST(FieldValues, SquareRoots) {
 
 TEST(FieldValues, Inversion) {
   const Limbs half = hex_limbs("183227397098d014dc2822db40c0ac2e9419f4243cdcb848a1f0fac9f8000001");
-  EXPECT_EQ(Fr::from_u64(2).inverse()->into_repr(), half);
   EXPECT_TRUE(Fr::from_u64(2).invert().valid);
   EXPECT_EQ(Fr::from_u64(2).invert().value.into_repr(), half);
-  EXPECT_FALSE(Fr::zero().inverse().has_value());
   EXPECT_FALSE(Fr::zero().invert().valid);
 }
 
