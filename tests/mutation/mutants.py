@@ -45,6 +45,8 @@ MUTANTS = [
            "if (digit >= window / 2) digit -= window;", "if (digit > window / 2) digit -= window;",
            equivalent="a digit is taken only when n is odd, so it is odd, and window / 2 = 2^(width - 1) is even "
                       "for every width used (5 and 8): digit == window / 2 never happens"),
+    mutant("root-table-step", "sdk/src/curve/root_of_unity_log.cpp",
+           "(std::uint64_t{1} << kTwoAdicity) - 1, 0, 0, 0", "(std::uint64_t{1} << kTwoAdicity) - 2, 0, 0, 0"),
     mutant("joint-mul-digit-sign", "sdk/src/curve/joint_mul.cpp",
            "return digit < 0 ? entry.negate() : entry;", "return digit > 0 ? entry.negate() : entry;"),
     mutant("joint-mul-high-base", "sdk/src/curve/joint_mul.cpp",

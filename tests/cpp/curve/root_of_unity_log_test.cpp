@@ -21,5 +21,19 @@ TEST(RootOfUnityLog, InvertsExponentiationForEveryWindow) {
   EXPECT_EQ(kRootOfUnity.pow(Limbs{1u << 27, 0, 0, 0}), -Fr::one()) << "z has order 2^28";
 }
 
+// The tables the compiler computed equal the same products made at run time.
+TEST(RootOfUnityLog, CompiledTablesEqualTheRunTimeDerivation) {
+  Fr step = kRootOfUnity.invert().value;
+  for (const auto& row : kRootOfUnityInversePowers) {
+    Fr expected = Fr::one();
+    for (const Fr& entry : row) {
+      ASSERT_EQ(entry.into_repr(), expected.into_repr());
+      expected *= step;
+    }
+    step = row.back() * step;
+  }
+  EXPECT_EQ(step, Fr::one()) << "the four rows span all 2^28 powers";
+}
+
 }  // namespace
 }  // namespace korvo::curve
