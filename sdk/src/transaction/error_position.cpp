@@ -2,8 +2,6 @@
 
 namespace korvo::transaction {
 
-bool is_json_whitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
 std::size_t skip_json_whitespace(std::string_view text, std::size_t offset) {
   while (offset < text.size() && is_json_whitespace(text[offset])) ++offset;
   return offset;

@@ -32,7 +32,7 @@ struct EventPosition {
   std::size_t error_offset(ErrorAt at, std::string_view text) const;
 };
 
-bool is_json_whitespace(char c);
+inline bool is_json_whitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 // The first offset from `offset` on that is not JSON whitespace.
 std::size_t skip_json_whitespace(std::string_view text, std::size_t offset);

@@ -53,6 +53,8 @@ class TrackingIterator {
   ReadProgress* progress_;
 };
 
+}  // namespace
+
 // Applies the steps the frames return, and keeps the positions that place
 // their errors.
 class JsonReader {
@@ -76,7 +78,7 @@ class JsonReader {
 
   // Applies the step of the current event; `opens_array` tells, for a value
   // that opens a container, which kind it opens.
-  bool apply(Step step, std::optional<bool> opens_array);
+  bool apply(Step&& step, std::optional<bool> opens_array);
   EventPosition::Within within() const;
 
   std::string_view text_;
@@ -131,25 +133,23 @@ class SaxEvents {
   const ReadProgress& progress_;
 };
 
-}  // namespace
-
 EventPosition::Within JsonReader::within() const {
   if (frames_.empty()) return EventPosition::Within::kTop;
   return frames_.back().is_array ? EventPosition::Within::kArray : EventPosition::Within::kObject;
 }
 
-bool JsonReader::apply(Step step, std::optional<bool> opens_array) {
+bool JsonReader::apply(Step&& step, std::optional<bool> opens_array) {
+  if (std::holds_alternative<Continue>(step)) [[likely]] {
+    if (opens_array) skip_depth_ = 1;
+    return true;
+  }
   if (auto* failure = std::get_if<Failure>(&step)) {
     message_ = std::move(failure->message);
     error_offset_ = position_.error_offset(failure->at, text_);
     return false;
   }
-  if (auto* descend = std::get_if<Descend>(&step)) {
-    ensure(opens_array.has_value(), "JsonReader: a frame may only be opened for an object or array");
-    frames_.push_back(OpenFrame{std::move(descend->frame), *opens_array});
-  } else if (opens_array) {
-    skip_depth_ = 1;
-  }
+  ensure(opens_array.has_value(), "JsonReader: a frame may only be opened for an object or array");
+  frames_.push_back(OpenFrame{std::move(std::get<Descend>(step).frame), *opens_array});
   return true;
 }
 
