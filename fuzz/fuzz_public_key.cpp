@@ -53,7 +53,7 @@ void packed_key(const std::string& text) {
     return;
   }
   const auto bytes = value.to_little_endian();
-  const auto point = korvo::curve::Point<korvo::curve::Unknown>::read(bytes, korvo::curve::jubjub_params());
+  const auto point = korvo::curve::Point<korvo::curve::Unknown>::read_var(bytes, korvo::curve::jubjub_params());
   check(point.ok());
   const auto [x, y] = point.value().into_xy();
   // x = 0 has no odd root, so a set parity bit is dropped there.

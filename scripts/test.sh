@@ -20,6 +20,9 @@ build() {  # build DIR [cmake args...]
   cmake --build "$dir" -j"$JOBS" >/dev/null
 }
 
+echo "== No include cycle among the library's modules"
+python3 "$ROOT/scripts/check_include_cycles.py"
+
 echo "== Python tests"
 "$VENV/bin/python" -m pytest -q "$ROOT/tests/python"
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "curve/joint_mul.h"
 #include "curve/jubjub_params.h"
 #include "marks.h"
 
@@ -21,7 +22,7 @@ using korvo::curve::FsRepr;
 bool check_fixed_base(const FsRepr& scalar) {
   using Table = korvo::curve::FixedBaseTable;
   const auto& params = korvo::curve::jubjub_params();
-  const auto expected = params.generator(5).mul_var(scalar, params).to_bytes();
+  const auto expected = mul_var(params.signing_generator(), scalar, params).to_bytes();
   // The compressed product of a secret copy of the scalar, made public again.
   const auto product_of_secret = [&](auto multiply) {
     FsRepr secret = scalar;
@@ -30,8 +31,8 @@ bool check_fixed_base(const FsRepr& scalar) {
     mark_public(bytes);
     return bytes;
   };
-  static const Table table(params.generator(5), params);
-  bool all_equal = product_of_secret([&](const FsRepr& k) { return params.mul_generator_ct(5, k); }) == expected;
+  static const Table table(params.signing_generator(), params);
+  bool all_equal = product_of_secret([&](const FsRepr& k) { return params.mul_generator_ct(k); }) == expected;
   for (const auto read : {Table::RowRead::kLanes16, Table::RowRead::kLanes32}) {
     if (!Table::supported(read)) continue;
     all_equal = all_equal && product_of_secret([&](const FsRepr& k) { return table.mul(k, read); }) == expected;

@@ -45,6 +45,8 @@ MUTANTS = [
            "if (digit >= window / 2) digit -= window;", "if (digit > window / 2) digit -= window;",
            equivalent="a digit is taken only when n is odd, so it is odd, and window / 2 = 2^(width - 1) is even "
                       "for every width used (5 and 8): digit == window / 2 never happens"),
+    mutant("root-table-step", "sdk/src/curve/root_of_unity_log.cpp",
+           "(std::uint64_t{1} << kTwoAdicity) - 1, 0, 0, 0", "(std::uint64_t{1} << kTwoAdicity) - 2, 0, 0, 0"),
     mutant("joint-mul-digit-sign", "sdk/src/curve/joint_mul.cpp",
            "return digit < 0 ? entry.negate() : entry;", "return digit > 0 ? entry.negate() : entry;"),
     mutant("joint-mul-high-base", "sdk/src/curve/joint_mul.cpp",
@@ -66,6 +68,12 @@ MUTANTS = [
     mutant("key-text-grows-unwiped", "sdk/src/tx/private_key.cpp", "  text.reserve(2 + 2 * candidate->size());\n", ""),
     mutant("stack-wipe-depth", "sdk/src/support/secret.cpp",
            "constexpr std::size_t kStackWipeBytes = 16 * 1024;", "constexpr std::size_t kStackWipeBytes = 1024;"),
+    mutant("secret-destructor-wipe", "sdk/src/support/secret.h", "~Secret() { wipe(value_); }", "~Secret() {}"),
+    mutant("secret-move-wipe", "sdk/src/support/secret.h",
+           "Secret(Secret&& other) noexcept : value_(other.value_) { wipe(other.value_); }",
+           "Secret(Secret&& other) noexcept : value_(other.value_) {}"),
+    mutant("secret-move-assign-wipe", "sdk/src/support/secret.h", "    value_ = other.value_;\n    wipe(other.value_);\n",
+           "    value_ = other.value_;\n"),
     # Signing: the equation, the self-check of every fresh signature.
     mutant("sign-s-equation", "sdk/src/tx/eddsa.cpp", "const curve::Fs s = challenge(msg) * sk + seed.value;",
            "const curve::Fs s = challenge(msg) * seed.value + sk;"),

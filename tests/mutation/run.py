@@ -34,7 +34,8 @@ BUILD = WORK / "build"
 SUITE_SECONDS = 600
 # The C++ test program of each library layer; the operations and the API are tested through the API.
 LAYER_TESTS = {"curve": "curve", "encoding": "encoding", "hash": "hash", "poseidon": "poseidon",
-               "transaction": "transaction", "tx": "tx", "zkw": "zkw", "lib": "sdk", "api": "sdk"}
+               "transaction": "transaction", "tx": "tx", "zkw": "zkw", "support": "support", "lib": "sdk",
+               "api": "sdk"}
 
 
 def tracked_files():

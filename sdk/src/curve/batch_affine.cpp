@@ -9,7 +9,7 @@ std::vector<AffineNiels> to_affine_niels(std::span<const Point<PrimeOrder>> poin
     prefix[i] = running;
     running *= points[i].z();
   }
-  Fr inverse = *running.inverse();
+  Fr inverse = running.invert().value;
   std::vector<AffineNiels> out(points.size());
   for (std::size_t i = points.size(); i-- > 0;) {
     const Fr z_inverse = inverse * prefix[i];

@@ -1,7 +1,12 @@
 #pragma once
 // Montgomery arithmetic over a prime below 2^255 held in four 64-bit limbs,
-// shared by Fr and Fs. Everything here is branch-free in the values: scalars
-// and point coordinates are secrets, so carries and reductions use masks.
+// shared by Fr and Fs. Everything here is constant-time: scalars and point
+// coordinates are secrets, so carries and reductions use masks. Where a
+// function's running time or memory reads depend on its inputs, its name ends
+// in _var or its comment says which inputs must be public.
+//
+// Bounds: "reduced" means below the modulus q. Every element an operation
+// returns is reduced; the operations below state what they accept.
 
 #include <array>
 #include <cstdint>
@@ -104,7 +109,7 @@ template <class P>
 struct FieldCore {
   static_assert(P::MODULUS[3] < (~std::uint64_t{0} >> 1) - 1);
 
-  // For a below twice the modulus: a mod MODULUS.
+  // In: a < 2q. Out: a mod q, reduced.
   [[gnu::always_inline]] static constexpr Limbs reduce_once(const Limbs& a) {
 #if defined(__x86_64__)
     if (!std::is_constant_evaluated()) return reduce_once_x86(a, P::MODULUS);
@@ -115,6 +120,8 @@ struct FieldCore {
     return detail::select(a, diff, detail::mask_of(borrow));
   }
 
+  // In: a, b reduced. Out: (a + b) mod q, reduced; the sum before reduction
+  // stays below 2q < 2^256.
   [[gnu::always_inline]] static constexpr Limbs add(const Limbs& a, const Limbs& b) {
 #if defined(__x86_64__)
     if (!std::is_constant_evaluated()) return add_x86(a, b, P::MODULUS);
@@ -125,6 +132,7 @@ struct FieldCore {
     return reduce_once(sum);
   }
 
+  // In: a, b reduced. Out: (a - b) mod q, reduced.
   [[gnu::always_inline]] static constexpr Limbs sub(const Limbs& a, const Limbs& b) {
 #if defined(__x86_64__)
     if (!std::is_constant_evaluated()) return sub_x86(a, b, P::MODULUS);
@@ -138,6 +146,7 @@ struct FieldCore {
     return diff;
   }
 
+  // In: a reduced. Out: (q - a) mod q, reduced (zero stays zero).
   [[gnu::always_inline]] static constexpr Limbs neg(const Limbs& a) {
 #if defined(__x86_64__)
     if (!std::is_constant_evaluated()) return neg_x86(a, P::MODULUS);
@@ -150,29 +159,30 @@ struct FieldCore {
     return diff;
   }
 
-  // a·b·R^-1 mod MODULUS. `a` must be below the modulus; `b` may be any
-  // 256-bit value (it is scanned limb by limb), which the conversions into
-  // the stored form rely on.
-  [[gnu::always_inline]] static constexpr Limbs mul(const Limbs& a, const Limbs& b) {
+  // In: a reduced; b any 256-bit value (it is scanned limb by limb), which
+  // the conversions into the stored form rely on. Out: a·b·R^-1 mod q, reduced.
+  [[gnu::always_inline]] static constexpr Limbs mul(const Limbs& a, const Limbs& b) { return product<false>(a, b); }
+
+  // In: a reduced. Out: a·a·R^-1 mod q, reduced.
+  [[gnu::always_inline]] static constexpr Limbs square(const Limbs& a) { return product<true>(a, a); }
+
+  // The one place that picks the product: the assembly where the build has
+  // it and the processor reports BMI2 and ADX, the portable code otherwise
+  // and in constant evaluation.
+  template <bool kSquare>
+  [[gnu::always_inline]] static constexpr Limbs product(const Limbs& a, const Limbs& b) {
 #if defined(KORVO_HAS_MUL_ADX)
     if (!std::is_constant_evaluated() && __builtin_expect(kCpuHasAdx, 1)) {
+      if constexpr (kSquare) return reduce_once(montgomery_square_adx(a, P::MODULUS, P::INV));
       return reduce_once(montgomery_mul_adx(a, b, P::MODULUS, P::INV));
     }
 #endif
     return mul_portable(a, b);
   }
 
-  [[gnu::always_inline]] static constexpr Limbs square(const Limbs& a) {
-#if defined(KORVO_HAS_MUL_ADX)
-    if (!std::is_constant_evaluated() && __builtin_expect(kCpuHasAdx, 1)) {
-      return reduce_once(montgomery_square_adx(a, P::MODULUS, P::INV));
-    }
-#endif
-    return mul(a, a);
-  }
-
-  // Operand-scanning CIOS; the top limb's spare bits make the carry out of
-  // each row unnecessary. Kept out of line: at run time it is the rare path.
+  // mul without the assembly; same bounds. Operand-scanning CIOS; the top
+  // limb's spare bits make the carry out of each row unnecessary. Kept out of
+  // line: at run time it is the rare path.
   [[gnu::noinline]] static constexpr Limbs mul_portable(const Limbs& a, const Limbs& b) {
     using detail::u128;
     Limbs t{};
@@ -195,13 +205,16 @@ struct FieldCore {
     return reduce_once(t);
   }
 
-  // Any 256-bit integer into the stored form of its residue.
+  // In: any 256-bit integer. Out: the stored form of its residue, reduced.
   static constexpr Limbs to_montgomery(const Limbs& value) { return mul(P::R2, value); }
+  // In: a reduced stored form. Out: its canonical integer, reduced.
   static constexpr Limbs from_montgomery(const Limbs& stored) { return mul(stored, Limbs{1, 0, 0, 0}); }
 };
 
 // Element type shared by both fields. Derived adds the conversions of its
-// own field; everything common lives here.
+// own field; everything common lives here. An element always holds the
+// reduced stored form of its value, so every operation accepts every
+// element; all of them are constant-time unless stated otherwise.
 template <class Derived, class P>
 class PrimeField {
  public:
@@ -213,10 +226,11 @@ class PrimeField {
   static constexpr Derived from_raw(const Repr& limbs) { return from_stored(Core::to_montgomery(limbs)); }
   static constexpr Derived from_u64(std::uint64_t v) { return from_raw(Limbs{v, 0, 0, 0}); }
 
-  // True exactly for the integers below the modulus; branch-free.
+  // True exactly for the integers below the modulus.
   static constexpr bool in_field(const Repr& repr) { return detail::less_than(repr, P::MODULUS) != 0; }
 
-  // Accepts exactly the integers below the modulus.
+  // Accepts exactly the integers below the modulus. Whether it accepts shows
+  // in the result; the time does not depend on the value otherwise.
   static Result<Derived> from_repr(const Repr& repr) {
     if (!in_field(repr)) return Error{repr_to_hex(repr) + " is not an element of the field"};
     return from_raw(repr);
@@ -241,13 +255,11 @@ class PrimeField {
   [[gnu::always_inline]] constexpr Derived doubled() const { return from_stored(Core::add(limbs_, limbs_)); }
   constexpr bool is_zero() const { return detail::is_zero_bit(limbs_) != 0; }
 
-  friend constexpr bool operator==(const Derived& a, const Derived& b) { return a.limbs_ == b.limbs_; }
-
-  // Branch-free equality.
-  constexpr bool ct_eq(const Derived& o) const {
-    std::uint64_t diff = 0;
-    for (int i = 0; i < 4; ++i) diff |= limbs_[i] ^ o.limbs_[i];
-    return ((diff | (0 - diff)) >> 63) == 0;
+  // Constant-time: every limb is compared, whichever differs.
+  friend constexpr bool operator==(const Derived& a, const Derived& b) {
+    const Limbs& x = a.limbs_;
+    const Limbs& y = b.limbs_;
+    return detail::is_zero_bit(Limbs{x[0] ^ y[0], x[1] ^ y[1], x[2] ^ y[2], x[3] ^ y[3]}) != 0;
   }
 
   // Takes `other` when `mask` is all ones, keeps this when it is zero.
@@ -257,12 +269,12 @@ class PrimeField {
 
   // Fixed 4-bit windows over the exponent's nibbles. The sequence of
   // operations and table reads depends only on the exponent, never on this
-  // element, so a secret base with a public exponent is safe.
+  // element: the base may be secret, the exponent must be public.
   constexpr Derived pow(const Limbs& exponent) const { return pow_each<1>({self()}, exponent)[0]; }
 
   // Each base to the same exponent, the computations interleaved step by
   // step: one chain's products fill the gaps while another's wait on their
-  // previous result.
+  // previous result. The exponent must be public, as for pow.
   template <std::size_t N>
   static constexpr std::array<Derived, N> pow_each(const std::array<Derived, N>& bases, const Limbs& exponent) {
     std::array<std::array<Derived, 16>, N> powers{};

@@ -61,8 +61,7 @@ template <class Lane>
   accumulate<Lane>(picked, AffineNiels{}, equal_mask(magnitude, 0));
   for (std::size_t j = 0; j < kEntries; ++j) accumulate<Lane>(picked, row[j], equal_mask(magnitude, j + 1));
   AffineNiels out = std::bit_cast<AffineNiels>(picked);
-  const AffineNiels negated{out.y_minus_x, out.y_plus_x, -out.xy2d};
-  conditional_assign(out, negated, detail::mask_of(negative));
+  conditional_assign(out, out.negated(), detail::mask_of(negative));
   return out;
 }
 

@@ -14,8 +14,6 @@ namespace korvo::curve {
 
 using FrRepr = Limbs;
 
-enum class Legendre { Zero, QuadraticResidue, QuadraticNonResidue };
-
 // A value with a flag computed without branching; the value is meaningful
 // only when `valid`.
 template <class F>
@@ -45,16 +43,8 @@ class Fr : public PrimeField<Fr, FrParams> {
   // Curve family.
   using PrimeField::from_repr;
   // Decimal digits without sign or leading zero; values at or above r wrap.
-  static std::optional<Fr> from_str(std::string_view decimal);
-  // Nothing for zero; the inversion of invert(), faster than any
-  // variable-time method tried.
-  std::optional<Fr> inverse() const;
-  Legendre legendre() const;
-  // Either root; callers pick the sign. Variable time.
-  std::optional<Fr> sqrt() const;
-  // A root of u/v without inverting v, v non-zero; nothing when u/v is not a
-  // square. Variable time.
-  static std::optional<Fr> sqrt_ratio(const Fr& u, const Fr& v);
+  // Variable time: for the curve's public constants.
+  static std::optional<Fr> from_str_var(std::string_view decimal);
 
   // Poseidon family.
   // Little-endian bytes; valid exactly when the integer is below r.

@@ -38,7 +38,7 @@ std::optional<Point<PrimeOrder>> baby_group_hash(std::span<const std::uint8_t> t
                                                  std::span<const std::uint8_t> personalization,
                                                  const JubjubParams& params) {
   const auto digest = group_hash_digest(tag, personalization);
-  const auto decoded = Point<Unknown>::read(digest, params);
+  const auto decoded = Point<Unknown>::read_var(digest, params);
   if (!decoded.ok()) return std::nullopt;
   const Point<PrimeOrder> cleared = decoded.value().mul_by_cofactor();
   if (cleared == Point<PrimeOrder>::zero()) return std::nullopt;

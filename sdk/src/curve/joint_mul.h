@@ -1,4 +1,6 @@
 #pragma once
+// Scalar products in one chain of doublings shared by every scalar.
+//
 // k*P + l*Q + m*B in one chain of doublings shared by every scalar, B a
 // fixed base with tables of odd multiples of B and of 2^128*B. The
 // variable points take half-length scalars and the full-length m splits in
@@ -34,6 +36,12 @@ struct SplitBaseTables {
   OddMultiplesTable low;
   OddMultiplesTable high;
 };
+
+// k*P for any 256-bit k: the same chain with one point and a width-5
+// non-adjacent form. Equal to double-and-add for every point (the addition
+// law is complete).
+template <class Subgroup>
+Point<Subgroup> mul_var(const Point<Subgroup>& p, const Limbs& k, const JubjubParams& params);
 
 // k and l below 2^128.
 Point<Unknown> joint_mul_var(const Point<Unknown>& p, unsigned __int128 k, const Point<Unknown>& q,

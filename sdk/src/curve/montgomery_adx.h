@@ -12,20 +12,11 @@
 #include <cpuid.h>
 #endif
 
-// The assembly needs more registers than are left when a sanitizer or an
-// unoptimised or -Og build claims some, or than clang's allocator finds
-// around it; those builds use the portable code. No macro marks -Og, so the
-// build defines KORVO_MUL_ASM where the optimisation level allows it.
-#if defined(__SANITIZE_ADDRESS__)
-#define KORVO_SANITIZED_BUILD
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define KORVO_SANITIZED_BUILD
-#endif
-#endif
-
-#if defined(__x86_64__) && defined(KORVO_MUL_ASM) && defined(__OPTIMIZE__) && !defined(KORVO_SANITIZED_BUILD) && \
-    !defined(__clang__)
+// Whether the assembly is compiled is decided in one place, the build
+// (sdk/CMakeLists.txt), the same way for every compiler: it defines
+// KORVO_MUL_ASM where the optimisation level and the absence of sanitizers
+// leave the registers the assembly needs.
+#if defined(__x86_64__) && defined(KORVO_MUL_ASM)
 #define KORVO_HAS_MUL_ADX
 #endif
 

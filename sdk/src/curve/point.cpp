@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "curve/naf.h"
+#include "curve/sqrt_ratio.h"
 
 namespace korvo::curve {
 
@@ -23,7 +23,7 @@ std::optional<Point<Subgroup>> Point<Subgroup>::from_xy(const Fr& x, const Fr& y
 }
 
 template <class Subgroup>
-Result<Point<Subgroup>> Point<Subgroup>::read(std::span<const std::uint8_t> bytes, const JubjubParams& params)
+Result<Point<Subgroup>> Point<Subgroup>::read_var(std::span<const std::uint8_t> bytes, const JubjubParams& params)
   requires(std::is_same_v<Subgroup, Unknown>)
 {
   if (bytes.size() < 32) return Error{"failed to fill whole buffer"};
@@ -35,7 +35,7 @@ Result<Point<Subgroup>> Point<Subgroup>::read(std::span<const std::uint8_t> byte
   const Fr y2 = y.value().square();
   const Fr den = params.edwards_d() * y2 + Fr::one();
   if (den.is_zero()) return Error{"not on curve"};
-  auto x = Fr::sqrt_ratio(y2 - Fr::one(), den);
+  auto x = sqrt_ratio_var(y2 - Fr::one(), den);
   if (!x) return Error{"not on curve"};
   if (((x->into_repr()[0] & 1) != 0) != x_odd) *x = -*x;
   return Point(*x, y.value(), *x * y.value(), Fr::one());
@@ -59,28 +59,6 @@ std::array<std::uint8_t, 32> Point<Subgroup>::to_bytes() const {
   std::array<std::uint8_t, 32> out;
   write(out);
   return out;
-}
-
-template <class Subgroup>
-Point<Subgroup> Point<Subgroup>::mul_var(const FsRepr& k, const JubjubParams& params) const {
-  // Odd multiples P, 3P, ..., 15P.
-  std::array<Point, 8> odd;
-  odd[0] = *this;
-  const Point twice = doubled();
-  for (std::size_t i = 1; i < odd.size(); ++i) odd[i] = odd[i - 1].add(twice, params);
-
-  const Naf naf = non_adjacent_form(k, 5);
-  Point acc;
-  for (int i = naf.length - 1; i >= 0; --i) {
-    const int digit = naf.digits[static_cast<std::size_t>(i)];
-    // t is only needed by an addition or by the caller.
-    acc = digit != 0 || i == 0 ? acc.doubled() : acc.doubled_without_t();
-    if (digit != 0) {
-      const Point& term = odd[static_cast<std::size_t>((digit < 0 ? -digit : digit) / 2)];
-      acc = acc.add(digit < 0 ? term.negate() : term, params);
-    }
-  }
-  return acc;
 }
 
 template class Point<PrimeOrder>;

@@ -3,6 +3,11 @@
 // affine (x/z, y/z), t*z = x*y, a = -1. The type records whether a point is
 // known to lie in the prime-order subgroup; only cofactor clearing (and the
 // parameter set's generators) produce PrimeOrder points.
+//
+// Every operation is constant-time unless its name ends in _var or its
+// comment says which inputs must be public. Bounds: every point these
+// operations accept or return has z non-zero and, unless stated otherwise,
+// t*z = x*y; coordinates are field elements, always reduced.
 
 #include <array>
 #include <cstdint>
@@ -30,6 +35,9 @@ struct AffineNiels {
   Fr y_plus_x = Fr::one();
   Fr y_minus_x = Fr::one();
   Fr xy2d = Fr::zero();
+
+  // The prepared form of the negated point (-x, y).
+  AffineNiels negated() const { return {y_minus_x, y_plus_x, -xy2d}; }
 };
 
 template <class Subgroup>
@@ -46,13 +54,15 @@ class Point {
 
   static constexpr Point zero() { return Point(); }
 
-  // Nothing when (x, y) is off the curve; no subgroup check.
+  // Nothing when (x, y) is off the curve; no subgroup check. Whether the
+  // point is on the curve shows in the result: for public points.
   static std::optional<Point> from_xy(const Fr& x, const Fr& y, const JubjubParams& params)
     requires(std::is_same_v<Subgroup, Unknown>);
 
   // Decompresses the first 32 bytes: y little-endian, bit 255 the parity of x.
   // Errors: "failed to fill whole buffer", "y is not in field", "not on curve".
-  static Result<Point> read(std::span<const std::uint8_t> bytes, const JubjubParams& params)
+  // Variable time (a square root): for public encodings only.
+  static Result<Point> read_var(std::span<const std::uint8_t> bytes, const JubjubParams& params)
     requires(std::is_same_v<Subgroup, Unknown>);
 
   // Affine coordinates. z is never zero for points made by these operations.
@@ -60,11 +70,12 @@ class Point {
   // information about a secret scalar.
   std::pair<Fr, Fr> into_xy() const;
 
-  // The compression that `read` accepts.
+  // The compression that `read_var` accepts.
   void write(std::span<std::uint8_t, 32> out) const;
   std::array<std::uint8_t, 32> to_bytes() const;
 
   // Unified addition; complete on this curve (a square, d non-square).
+  // 9 products (one by d).
   Point add(const Point& other, const JubjubParams& params) const {
     const Fr a = x_ * other.x_;
     const Fr b = y_ * other.y_;
@@ -76,6 +87,7 @@ class Point {
   }
 
   // Mixed addition with a prepared point; same sum as `add` up to scaling.
+  // 7 products.
   Point add(const AffineNiels& other) const {
     const Fr a = (y_ - x_) * other.y_minus_x;
     const Fr b = (y_ + x_) * other.y_plus_x;
@@ -89,8 +101,8 @@ class Point {
     return from_efgh(d.e, d.f, d.g, d.h);
   }
 
-  // Doubling that leaves t unset: the result may only be doubled again
-  // (neither doubling reads t).
+  // Doubling that leaves t unset (the result breaks t*z = x*y): it may only
+  // be doubled again, as neither doubling reads t.
   Point doubled_without_t() const {
     const Completed d = doubling();
     return Point(d.e * d.f, d.g * d.h, Fr::zero(), d.f * d.g);
@@ -103,15 +115,13 @@ class Point {
     return Point<PrimeOrder>(p.x_, p.y_, p.t_, p.z_);
   }
 
-  // k*P for a 256-bit k, by a width-5 non-adjacent form. Equal to double-and-add
-  // for every point (the addition law is complete), but the running time
-  // depends on k: public scalars only.
-  Point mul_var(const FsRepr& k, const JubjubParams& params) const;
-
-  // Same affine point (projective comparison).
+  // Same affine point (projective comparison); constant-time, both
+  // coordinates compared whatever the first gives.
   template <class Other>
   bool operator==(const Point<Other>& o) const {
-    return x_ * o.z_ == o.x_ * z_ && y_ * o.z_ == o.y_ * z_;
+    const bool same_x = x_ * o.z_ == o.x_ * z_;
+    const bool same_y = y_ * o.z_ == o.y_ * z_;
+    return same_x & same_y;
   }
 
   const Fr& x() const { return x_; }

@@ -7,31 +7,31 @@
 namespace korvo::curve {
 namespace {
 
-constexpr int kWindow = 7;
+constexpr int kWindow = kRootOfUnityWindow;
 constexpr int kWindows = kTwoAdicity / kWindow;
 constexpr std::uint32_t kEntries = 1u << kWindow;
 
-// table[k][j] = z^-(j * 2^(7k)). The last row, z^-(j * 2^21), runs through
-// the 128 roots of unity of order dividing 128.
-using Tables = std::array<std::array<Fr, kEntries>, kWindows>;
-
-const Tables& tables() {
-  static const Tables built = [] {
-    Tables out;
-    Fr step = kRootOfUnity.inverse().value();
-    for (auto& row : out) {
-      row[0] = Fr::one();
-      for (std::uint32_t j = 1; j < kEntries; ++j) row[j] = row[j - 1] * step;
-      step = row[kEntries - 1] * step;
-    }
-    return out;
-  }();
-  return built;
+// Evaluated by the compiler: z^-1 = z^(2^28 - 1), as z has order 2^28.
+constexpr RootOfUnityTables inverse_power_tables() {
+  RootOfUnityTables out{};
+  Fr step = kRootOfUnity.pow(Limbs{(std::uint64_t{1} << kTwoAdicity) - 1, 0, 0, 0});
+  for (auto& row : out) {
+    row[0] = Fr::one();
+    for (std::uint32_t j = 1; j < kEntries; ++j) row[j] = row[j - 1] * step;
+    step = row[kEntries - 1] * step;
+  }
+  return out;
 }
+
+}  // namespace
+
+constexpr RootOfUnityTables kRootOfUnityInversePowers = inverse_power_tables();
+
+namespace {
 
 // j with c = z^(j * 2^21), c a root of order dividing 128.
 std::uint32_t window_log(const Fr& c) {
-  const auto& last = tables()[kWindows - 1];
+  const auto& last = kRootOfUnityInversePowers[kWindows - 1];
   for (std::uint32_t j = 0; j < kEntries; ++j) {
     if (last[j] == c) return (kEntries - j) % kEntries;
   }
@@ -49,14 +49,16 @@ std::uint32_t root_of_unity_log_var(const Fr& b) {
     for (int i = 0; i < kTwoAdicity - kWindow * (k + 1); ++i) c = c.square();
     const std::uint32_t digit = window_log(c);
     e |= digit << (kWindow * k);
-    rest *= tables()[static_cast<std::size_t>(k)][digit];
+    rest *= kRootOfUnityInversePowers[static_cast<std::size_t>(k)][digit];
   }
   return e;
 }
 
-Fr root_of_unity_inverse_power(std::uint32_t e) {
+Fr root_of_unity_inverse_power_var(std::uint32_t e) {
   Fr out = Fr::one();
-  for (int k = 0; k < kWindows; ++k) out *= tables()[static_cast<std::size_t>(k)][(e >> (kWindow * k)) % kEntries];
+  for (int k = 0; k < kWindows; ++k) {
+    out *= kRootOfUnityInversePowers[static_cast<std::size_t>(k)][(e >> (kWindow * k)) % kEntries];
+  }
   return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "curve/joint_mul.h"
 #include "support/failure.h"
 
 namespace korvo::curve {
@@ -17,9 +18,9 @@ constexpr Limbs eighth_of_group_order() {
 constexpr Limbs kExponent = eighth_of_group_order();
 
 Fr inverse_of(const Fr& value) {
-  const auto inverse = value.inverse();
-  ensure(inverse.has_value(), "subgroup check: a degenerate constant");
-  return *inverse;
+  const Checked<Fr> inverse = value.invert();
+  ensure(inverse.valid, "subgroup check: a degenerate constant");
+  return inverse.value;
 }
 
 // Montgomery coordinates u = (1 + y)/(1 - y), v = u/x of an affine point
@@ -36,9 +37,9 @@ Point<Unknown> order_eight_point(const JubjubParams& params) {
   for (std::uint8_t y = 2;; ++y) {
     std::array<std::uint8_t, 32> bytes{};
     bytes[0] = y;
-    const auto p = Point<Unknown>::read(bytes, params);
+    const auto p = Point<Unknown>::read_var(bytes, params);
     if (!p.ok()) continue;
-    const Point<Unknown> torsion = p.value().mul_var(Fs::char_(), params);
+    const Point<Unknown> torsion = mul_var(p.value(), Fs::char_(), params);
     if (torsion.doubled().doubled() != Point<Unknown>::zero()) return torsion;
     ensure(y != 255, "subgroup check: no point of order 8 found");
   }

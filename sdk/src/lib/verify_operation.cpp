@@ -18,8 +18,7 @@ Result<bool> verify_signature(std::string_view sig_r, std::string_view sig_s, st
   const auto affine = tx::to_baby_jubjub_point(tx::PackedPublicKey{packed_key});
   KORVO_TRY(public_key, tx::convert_to_pubkey(affine.x, affine.y));
   const auto bytes = message.to_little_endian();
-  return tx::verify_for_raw_message(public_key, bytes, signature, tx::kSigningGenerator, curve::jubjub_params(),
-                                    bytes.size());
+  return tx::verify_for_raw_message(public_key, bytes, signature, curve::jubjub_params());
 }
 
 }  // namespace korvo::lib

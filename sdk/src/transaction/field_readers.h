@@ -1,12 +1,13 @@
 #pragma once
 // Readers of one field's JSON value, bound to the record member they fill:
-// the string encodings, booleans and nested records.
+// the string encodings, booleans, nested records and the fields of a member
+// record.
 
 #include <string>
 
-#include "transaction/json_reader.h"
+#include "transaction/begin_record.h"
+#include "transaction/frame.h"
 #include "transaction/json_value.h"
-#include "transaction/record_frame.h"
 
 namespace korvo::transaction {
 
@@ -23,27 +24,34 @@ using RecordOf = typename MemberPointer<decltype(Member)>::Record;
 // A value of another JSON kind is reported where it ends, a string that does
 // not parse where its member ends.
 template <class Encoding, auto Member>
-bool read_encoded(JsonReader& reader, RecordOf<Member>& record, const JsonValue& value) {
+Step read_encoded(RecordOf<Member>& record, const JsonValue& value) {
   const auto* text = std::get_if<std::string>(&value);
-  if (text == nullptr) return reader.fail(invalid_type_text(value, "a string"));
+  if (text == nullptr) return Failure{invalid_type_text(value, "a string")};
   auto parsed = Encoding::parse(*text);
-  if (!parsed) return reader.fail(parsed.error().description, JsonReader::ErrorAt::kMemberEnd);
+  if (!parsed) return Failure{parsed.error().description, ErrorAt::kMemberEnd};
   record.*Member = parsed.value();
-  return true;
+  return Continue{};
 }
 
 template <auto Member>
-bool read_boolean(JsonReader& reader, RecordOf<Member>& record, const JsonValue& value) {
+Step read_boolean(RecordOf<Member>& record, const JsonValue& value) {
   const auto* flag = std::get_if<bool>(&value);
-  if (flag == nullptr) return reader.fail(invalid_type_text(value, "a boolean"));
+  if (flag == nullptr) return Failure{invalid_type_text(value, "a boolean")};
   record.*Member = *flag;
-  return true;
+  return Continue{};
 }
 
 // A record nested as the member's value.
 template <auto Member>
-bool read_nested(JsonReader& reader, RecordOf<Member>& record, const JsonValue& value) {
-  return begin_record(reader, value, record.*Member);
+Step read_nested(RecordOf<Member>& record, const JsonValue& value) {
+  return begin_record(value, record.*Member);
+}
+
+// A field of the record held in `Member`, read with `read_field`: how a
+// flattened header's fields become fields of the record that holds it.
+template <auto Member, auto read_field>
+Step read_within(RecordOf<Member>& record, const JsonValue& value) {
+  return read_field(record.*Member, value);
 }
 
 }  // namespace korvo::transaction

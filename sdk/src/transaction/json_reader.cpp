@@ -1,9 +1,14 @@
 #include "transaction/json_reader.h"
 
 #include <iterator>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 #include <nlohmann/json.hpp>
 
 #include "support/failure.h"
+#include "transaction/error_position.h"
 #include "transaction/json_error.h"
 
 namespace korvo::transaction {
@@ -48,9 +53,43 @@ class TrackingIterator {
   ReadProgress* progress_;
 };
 
-bool is_json_whitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
 }  // namespace
+
+// Applies the steps the frames return, and keeps the positions that place
+// their errors.
+class JsonReader {
+ public:
+  JsonReader(std::string_view text, ValueSlot& top) : text_(text), top_(top) {}
+
+  // Each event gives the offset at which its token ends.
+  bool value(const JsonValue& value, std::size_t token_end);
+  bool key(std::string_view key, std::size_t token_end);
+  bool end(std::size_t token_end);
+  bool syntax_error(std::string message, std::size_t offset);
+
+  bool inside_container() const { return !frames_.empty(); }
+  Error error() const { return Error{with_position(message_, text_, error_offset_)}; }
+
+ private:
+  struct OpenFrame {
+    std::unique_ptr<Frame> frame;
+    bool is_array;
+  };
+
+  // Applies the step of the current event; `opens_array` tells, for a value
+  // that opens a container, which kind it opens.
+  bool apply(Step&& step, std::optional<bool> opens_array);
+  EventPosition::Within within() const;
+
+  std::string_view text_;
+  ValueSlot& top_;
+  std::vector<OpenFrame> frames_;
+  std::size_t skip_depth_ = 0;    // open containers inside a skipped value
+  std::size_t previous_end_ = 0;  // where the token of the previous event ended
+  EventPosition position_;
+  std::string message_;
+  std::size_t error_offset_ = 0;
+};
 
 // The parser's event interface, forwarded to the reader with the byte
 // offset at which each event's token ends.
@@ -94,24 +133,24 @@ class SaxEvents {
   const ReadProgress& progress_;
 };
 
-bool JsonReader::fail(std::string message, ErrorAt at) {
-  message_ = std::move(message);
-  switch (at) {
-    case ErrorAt::kToken:
-      error_offset_ = token_offset_;
-      break;
-    case ErrorAt::kMemberEnd:
-      error_offset_ = member_end();
-      break;
-    case ErrorAt::kValueStart:
-      error_offset_ = value_start_ + 1;
-      break;
-  }
-  return false;
+EventPosition::Within JsonReader::within() const {
+  if (frames_.empty()) return EventPosition::Within::kTop;
+  return frames_.back().is_array ? EventPosition::Within::kArray : EventPosition::Within::kObject;
 }
 
-void JsonReader::descend(std::unique_ptr<Frame> frame) {
-  frames_.push_back(OpenFrame{std::move(frame), opening_array_});
+bool JsonReader::apply(Step&& step, std::optional<bool> opens_array) {
+  if (std::holds_alternative<Continue>(step)) [[likely]] {
+    if (opens_array) skip_depth_ = 1;
+    return true;
+  }
+  if (auto* failure = std::get_if<Failure>(&step)) {
+    message_ = std::move(failure->message);
+    error_offset_ = position_.error_offset(failure->at, text_);
+    return false;
+  }
+  ensure(opens_array.has_value(), "JsonReader: a frame may only be opened for an object or array");
+  frames_.push_back(OpenFrame{std::move(std::get<Descend>(step).frame), *opens_array});
+  return true;
 }
 
 bool JsonReader::value(const JsonValue& value, std::size_t token_end) {
@@ -126,26 +165,20 @@ bool JsonReader::value(const JsonValue& value, std::size_t token_end) {
     if (container) ++skip_depth_;
     return true;
   }
-  value_start_ = start;
-  token_end_ = token_end;
-  token_offset_ = container ? start : token_end;
-  at_closing_bracket_ = false;
-  opening_array_ = std::holds_alternative<JsonSequenceStart>(value);
-  const std::size_t depth = frames_.size();
+  position_ = EventPosition{start, token_end, container ? start : token_end, false, within()};
   ValueSlot& slot = frames_.empty() ? top_ : *frames_.back().frame;
-  if (!slot.on_value(*this, value)) return false;
-  ensure(frames_.size() == depth || (container && frames_.size() == depth + 1),
-         "JsonReader: a frame may only be opened for an object or array");
-  if (container && frames_.size() == depth) skip_depth_ = 1;
-  return true;
+  std::optional<bool> opens_array;
+  if (container) opens_array = std::holds_alternative<JsonSequenceStart>(value);
+  return apply(slot.on_value(value), opens_array);
 }
 
 bool JsonReader::key(std::string_view key, std::size_t token_end) {
   previous_end_ = token_end;
   if (skip_depth_ > 0) return true;
-  token_end_ = token_offset_ = token_end;
-  at_closing_bracket_ = false;
-  return frames_.back().frame->on_key(*this, key);
+  position_.token_end = position_.token_offset = token_end;
+  position_.at_closing_bracket = false;
+  position_.within = within();
+  return apply(frames_.back().frame->on_key(key), std::nullopt);
 }
 
 bool JsonReader::end(std::size_t token_end) {
@@ -154,9 +187,10 @@ bool JsonReader::end(std::size_t token_end) {
     --skip_depth_;
     return true;
   }
-  token_end_ = token_offset_ = token_end;
-  at_closing_bracket_ = true;
-  const bool ok = frames_.back().frame->on_end(*this);
+  position_.token_end = position_.token_offset = token_end;
+  position_.at_closing_bracket = true;
+  position_.within = within();
+  const bool ok = apply(frames_.back().frame->on_end(), std::nullopt);
   frames_.pop_back();
   return ok;
 }
@@ -166,23 +200,6 @@ bool JsonReader::syntax_error(std::string message, std::size_t offset) {
   error_offset_ = offset;
   return false;
 }
-
-std::size_t JsonReader::skip_whitespace(std::size_t offset) const {
-  while (offset < text_.size() && is_json_whitespace(text_[offset])) ++offset;
-  return offset;
-}
-
-std::size_t JsonReader::member_end() const {
-  if (at_closing_bracket_ || frames_.empty()) return token_end_;
-  const bool in_array = frames_.back().is_array;
-  const std::size_t next = skip_whitespace(token_end_);
-  if (next == text_.size()) return next;
-  if (text_[next] == (in_array ? ']' : '}')) return next + 1;
-  if (in_array && text_[next] == ',') return skip_whitespace(next + 1);
-  return next;
-}
-
-Error JsonReader::error() const { return Error{with_position(message_, text_, error_offset_)}; }
 
 std::optional<Error> read_json(std::string_view text, ValueSlot& top) {
   JsonReader reader(text, top);
@@ -198,8 +215,8 @@ std::optional<Error> read_json(std::string_view text, ValueSlot& top) {
   if (!nlohmann::json::sax_parse(first, last, &events, nlohmann::json::input_format_t::json, false)) {
     return reader.error();
   }
-  ensure(reader.frames_.empty(), "JsonReader: the value ended inside a container");
-  const std::size_t next = reader.skip_whitespace(progress.consumed);
+  ensure(!reader.inside_container(), "JsonReader: the value ended inside a container");
+  const std::size_t next = skip_json_whitespace(text, progress.consumed);
   if (next < text.size()) {
     reader.syntax_error("trailing characters", next + 1);
     return reader.error();

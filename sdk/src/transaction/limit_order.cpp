@@ -3,7 +3,8 @@
 #include "encoding/field_encodings.h"
 #include "hash/poseidon_hasher.h"
 #include "transaction/field_readers.h"
-#include "transaction/record_frame.h"
+#include "transaction/order_base_fields.h"
+#include "transaction/read_record.h"
 #include "transaction/word_packing.h"
 
 namespace korvo::transaction {
@@ -25,7 +26,8 @@ constexpr FieldSpec<LimitOrderRequest> kFields[] = {
     {"is_buying_synthetic", read_boolean<&LimitOrderRequest::is_buying_synthetic>},
 };
 
-constexpr RecordSchema<LimitOrderRequest> kSchema{"LimitOrderRequest", kFields};
+constexpr RecordSchema<LimitOrderRequest> kSchema{"LimitOrderRequest", kFields,
+                                            kOrderBaseFields<LimitOrderRequest>};
 
 }  // namespace
 

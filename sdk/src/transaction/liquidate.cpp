@@ -2,7 +2,7 @@
 
 #include "encoding/field_encodings.h"
 #include "transaction/field_readers.h"
-#include "transaction/record_frame.h"
+#include "transaction/read_record.h"
 
 namespace korvo::transaction {
 

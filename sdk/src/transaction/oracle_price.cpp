@@ -3,7 +3,7 @@
 #include "encoding/field_encodings.h"
 #include "hash/hash2.h"
 #include "transaction/field_readers.h"
-#include "transaction/record_frame.h"
+#include "transaction/read_record.h"
 #include "transaction/word_packing.h"
 
 namespace korvo::transaction {

@@ -3,10 +3,8 @@
 // an object of its own: its keys stand among the record's own keys.
 
 #include <cstdint>
-#include <span>
 
 #include "encoding/u256.h"
-#include "transaction/record_schema.h"
 
 namespace korvo::transaction {
 
@@ -18,8 +16,6 @@ struct OrderBase {
   std::uint64_t nonce = 0;
   PackedPublicKeyValue public_key;
   std::uint32_t expiration_timestamp = 0;
-
-  static std::span<const FieldSpec<OrderBase>> json_fields();
 };
 
 }  // namespace korvo::transaction

@@ -3,7 +3,8 @@
 #include "encoding/field_encodings.h"
 #include "hash/poseidon_hasher.h"
 #include "transaction/field_readers.h"
-#include "transaction/record_frame.h"
+#include "transaction/order_base_fields.h"
+#include "transaction/read_record.h"
 #include "transaction/word_packing.h"
 
 namespace korvo::transaction {
@@ -23,7 +24,7 @@ constexpr FieldSpec<Transfer> kFields[] = {
     {"asset_id", read_encoded<U256SerdeAsRadix16Prefix0xString, &Transfer::asset_id>},
 };
 
-constexpr RecordSchema<Transfer> kSchema{"Transfer", kFields};
+constexpr RecordSchema<Transfer> kSchema{"Transfer", kFields, kOrderBaseFields<Transfer>};
 
 }  // namespace
 

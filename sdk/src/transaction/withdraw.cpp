@@ -3,7 +3,8 @@
 #include "encoding/field_encodings.h"
 #include "hash/hash2.h"
 #include "transaction/field_readers.h"
-#include "transaction/record_frame.h"
+#include "transaction/order_base_fields.h"
+#include "transaction/read_record.h"
 #include "transaction/word_packing.h"
 
 namespace korvo::transaction {
@@ -22,7 +23,8 @@ constexpr FieldSpec<WithdrawRequest> kFields[] = {
     {"asset_id", read_encoded<U256SerdeAsRadix16Prefix0xString, &WithdrawRequest::asset_id>},
 };
 
-constexpr RecordSchema<WithdrawRequest> kSchema{"WithdrawRequest", kFields};
+constexpr RecordSchema<WithdrawRequest> kSchema{"WithdrawRequest", kFields,
+                                          kOrderBaseFields<WithdrawRequest>};
 
 }  // namespace
 

@@ -16,18 +16,16 @@ curve::Fs challenge(std::span<const std::uint8_t> msg) {
 }
 
 Signature<curve::PrimeOrder> sign_raw_message(const curve::Fs& sk, std::span<const std::uint8_t> msg,
-                                              const Seed& seed, std::size_t generator_index,
-                                              const curve::AltJubjubBn256& params, std::size_t) {
+                                              const Seed& seed, const curve::AltJubjubBn256& params) {
   ensure(msg.size() <= 32, "messages longer than 32 bytes cannot be signed");
   // A = G*sk always has order s, so its order check is left out.
-  const auto r = params.mul_generator_ct(generator_index, seed.value);
+  const auto r = params.mul_generator_ct(seed.value);
   const curve::Fs s = challenge(msg) * sk + seed.value;
   return {r, s};
 }
 
 bool verify_for_raw_message(const curve::Point<curve::Unknown>& public_key, std::span<const std::uint8_t> msg,
-                            const Signature<curve::Unknown>& signature, std::size_t generator_index,
-                            const curve::AltJubjubBn256& params, std::size_t) {
+                            const Signature<curve::Unknown>& signature, const curve::AltJubjubBn256& params) {
   const curve::Fs c = challenge(msg);
   if (!params.both_in_prime_subgroup_var(public_key, signature.r)) return false;
   // A*c + R - G*S = 0 multiplied by v with u = v*c mod s:
@@ -37,8 +35,8 @@ bool verify_for_raw_message(const curve::Point<curve::Unknown>& public_key, std:
   const curve::Fs v_s = curve::Fs::from_raw(curve::limbs_from_u128(short_c.v)) * signature.s;
   const curve::Fs minus_v_s = short_c.v_negative ? v_s : -v_s;
   const curve::Point<curve::Unknown> r = short_c.v_negative ? signature.r.negate() : signature.r;
-  return params.mul_pair_add_generator_var(public_key, short_c.u, r, short_c.v, generator_index,
-                                           minus_v_s.into_repr()) == curve::Point<curve::Unknown>::zero();
+  return params.mul_pair_add_generator_var(public_key, short_c.u, r, short_c.v, minus_v_s.into_repr()) ==
+         curve::Point<curve::Unknown>::zero();
 }
 
 }  // namespace korvo::tx

@@ -24,18 +24,15 @@ struct Signature {
 // little-endian, reduced modulo s.
 curve::Fs challenge(std::span<const std::uint8_t> msg);
 
-// R = r*G and S = c*sk + r, with G the fixed generator `generator_index`.
-// Both multiplications by secrets run in constant time. Messages longer than
-// 32 bytes are rejected as an internal failure. (`max_message_size` is
-// accepted for the callers' sake and not used.)
+// R = r*G and S = c*sk + r, with G the signing generator. Both
+// multiplications by secrets run in constant time. Messages longer than 32
+// bytes are rejected as an internal failure.
 Signature<curve::PrimeOrder> sign_raw_message(const curve::Fs& sk, std::span<const std::uint8_t> msg,
-                                              const Seed& seed, std::size_t generator_index,
-                                              const curve::AltJubjubBn256& params, std::size_t max_message_size);
+                                              const Seed& seed, const curve::AltJubjubBn256& params);
 
 // True when A and R have order s and A*c + R - G*S is the neutral point.
 // Variable time: every input is public.
 bool verify_for_raw_message(const curve::Point<curve::Unknown>& public_key, std::span<const std::uint8_t> msg,
-                            const Signature<curve::Unknown>& signature, std::size_t generator_index,
-                            const curve::AltJubjubBn256& params, std::size_t max_message_size);
+                            const Signature<curve::Unknown>& signature, const curve::AltJubjubBn256& params);
 
 }  // namespace korvo::tx

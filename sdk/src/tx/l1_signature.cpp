@@ -20,7 +20,7 @@ Result<L1Signature> l1_sign(std::string_view msg, std::string_view private_key) 
   const TxSignature signed_message = TxSignature::sign_msg(*sk, bytes);
   // With the shared parameters, equal to a freshly built set, A = G*sk is
   // the same point. One inversion gives both its packed form and its affine x.
-  const auto public_key = curve::jubjub_params().mul_generator_ct(kSigningGenerator, *sk);
+  const auto public_key = curve::jubjub_params().mul_generator_ct(*sk);
   declassify(public_key);
   const PublicKeyForms key = public_key_forms(public_key);
   const auto [r_x, r_y] = signed_message.signature.r.into_xy();

@@ -11,7 +11,7 @@ encoding::U256 fr_to_u256(const curve::Fr& value) { return encoding::U256(value.
 
 std::pair<curve::Fr, curve::Fr> get_xy_from_r(const encoding::U256& packed) {
   const auto bytes = packed.to_little_endian();
-  const auto point = curve::Point<curve::Unknown>::read(bytes, curve::jubjub_params());
+  const auto point = curve::Point<curve::Unknown>::read_var(bytes, curve::jubjub_params());
   if (!point.ok()) fail("RestoreRPoint(" + point.error().description + ")");
   // A decompressed point has z = 1: its coordinates are already affine.
   return {point.value().x(), point.value().y()};

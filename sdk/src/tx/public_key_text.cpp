@@ -24,7 +24,7 @@ Result<KeyTextPair> pub_key_to_xy(std::string_view text) {
 Result<KeyTextPair> private_key_to_pubkey_xy(std::string_view private_key) {
   KORVO_TRY(sk, private_key_from_string(private_key));
   const auto& params = curve::jubjub_params();
-  const auto point = params.mul_generator_ct(curve::AltJubjubBn256::kSigningGenerator, *sk);
+  const auto point = params.mul_generator_ct(*sk);
   declassify(point);
   const PublicKeyForms key = public_key_forms(point);
   const encoding::U256 x_value = skips_decompression(key.packed) ? encoding::U256() : fr_to_u256(key.x);

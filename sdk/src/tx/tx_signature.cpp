@@ -26,7 +26,7 @@ void verify_fresh_signature(const curve::Fs& sk, std::span<const std::uint8_t> m
   // and the equation A*c + R - G*S = 0 reads G*(c*sk - S) + R = 0, which one
   // multiplication by the generator checks in full.
   curve::Fs c_sk_minus_s = challenge(msg) * sk - signature.s;
-  const curve::Point<curve::PrimeOrder> generator_term = params.mul_generator_ct(kSigningGenerator, c_sk_minus_s);
+  const curve::Point<curve::PrimeOrder> generator_term = params.mul_generator_ct(c_sk_minus_s);
   wipe(c_sk_minus_s);
   declassify(generator_term);  // -R for a valid signature, from public values
   ensure(generator_term.add(signature.r, params) == curve::Point<curve::PrimeOrder>::zero(),
@@ -35,7 +35,7 @@ void verify_fresh_signature(const curve::Fs& sk, std::span<const std::uint8_t> m
 
 TxSignature TxSignature::sign_msg(const curve::Fs& sk, std::span<const std::uint8_t> msg) {
   Seed seed = Seed::deterministic_seed(sk, msg);
-  auto signature = sign_raw_message(sk, msg, seed, kSigningGenerator, curve::jubjub_params(), msg.size());
+  auto signature = sign_raw_message(sk, msg, seed, curve::jubjub_params());
   wipe(seed);
 #if defined(KORVO_FAULT_INJECTION)
   if (g_corrupt_signatures) signature.s += curve::Fs::one();

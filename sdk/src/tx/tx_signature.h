@@ -12,8 +12,6 @@
 
 namespace korvo::tx {
 
-inline constexpr std::size_t kSigningGenerator = curve::AltJubjubBn256::kSigningGenerator;
-
 // The public key A = G*sk is not part of it: only the layer-1 signature
 // reports it, and computes it there.
 struct TxSignature {

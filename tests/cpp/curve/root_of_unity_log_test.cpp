@@ -16,9 +16,23 @@ TEST(RootOfUnityLog, InvertsExponentiationForEveryWindow) {
   for (const std::uint32_t e : exponents) {
     const Fr b = kRootOfUnity.pow(Limbs{e, 0, 0, 0});
     ASSERT_EQ(root_of_unity_log_var(b), e);
-    ASSERT_EQ(b * root_of_unity_inverse_power(e), Fr::one()) << e;
+    ASSERT_EQ(b * root_of_unity_inverse_power_var(e), Fr::one()) << e;
   }
   EXPECT_EQ(kRootOfUnity.pow(Limbs{1u << 27, 0, 0, 0}), -Fr::one()) << "z has order 2^28";
+}
+
+// The tables the compiler computed equal the same products made at run time.
+TEST(RootOfUnityLog, CompiledTablesEqualTheRunTimeDerivation) {
+  Fr step = kRootOfUnity.invert().value;
+  for (const auto& row : kRootOfUnityInversePowers) {
+    Fr expected = Fr::one();
+    for (const Fr& entry : row) {
+      ASSERT_EQ(entry.into_repr(), expected.into_repr());
+      expected *= step;
+    }
+    step = row.back() * step;
+  }
+  EXPECT_EQ(step, Fr::one()) << "the four rows span all 2^28 powers";
 }
 
 }  // namespace

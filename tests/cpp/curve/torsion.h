@@ -13,7 +13,7 @@ inline std::array<Point<Unknown>, 8> torsion_points(const JubjubParams& params) 
     std::array<std::uint8_t, 32> bytes{};
     bytes[0] = y;
     bytes[31] = 0x80;
-    const auto p = Point<Unknown>::read(bytes, params);
+    const auto p = Point<Unknown>::read_var(bytes, params);
     if (!p.ok()) continue;
     const Point<Unknown> t = double_and_add(p.value(), Fs::char_(), params);
     if (t.doubled().doubled() == Point<Unknown>::zero()) continue;

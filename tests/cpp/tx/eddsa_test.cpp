@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "curve/joint_mul.h"
 #include "curve/jubjub_params.h"
 #include "curve/reference_bigint.h"
 #include "curve/torsion.h"
@@ -34,13 +35,13 @@ Point<Unknown> order_two() {
 }
 
 bool verify(const Point<Unknown>& a, std::span<const std::uint8_t> msg, const Signature<Unknown>& sig) {
-  return verify_for_raw_message(a, msg, sig, 5, params(), msg.size());
+  return verify_for_raw_message(a, msg, sig, params());
 }
 
 TEST(Eddsa, FreshSignatureVerifiesAndTamperingFails) {
   const auto msg = message(0x1234567);
   const auto signed_msg = TxSignature::sign_msg(key(), msg);
-  const Point<Unknown> a = params().mul_generator_ct(5, key());
+  const Point<Unknown> a = params().mul_generator_ct(key());
   const Signature<Unknown> sig{signed_msg.signature.r, signed_msg.signature.s};
   EXPECT_TRUE(verify(a, msg, sig));
   EXPECT_FALSE(verify(a, message(0x1234566), sig));
@@ -53,13 +54,13 @@ TEST(Eddsa, FreshSignatureVerifiesAndTamperingFails) {
 TEST(Eddsa, OrderChecksRejectPointsOutsideTheSubgroup) {
   const auto msg = message(3);  // odd challenge
   const auto signed_msg = TxSignature::sign_msg(key(), msg);
-  const Point<Unknown> a = params().mul_generator_ct(5, key());
+  const Point<Unknown> a = params().mul_generator_ct(key());
   const Point<Unknown> t = order_two();
   const Point<Unknown> a_t = a.add(t, params());
   const Point<Unknown> r_t = Point<Unknown>(signed_msg.signature.r).add(t, params());
-  const auto equation = a_t.mul_var(challenge(msg).into_repr(), params())
+  const auto equation = curve::mul_var(a_t, challenge(msg).into_repr(), params())
                             .add(r_t, params())
-                            .add(params().mul_generator_ct(5, signed_msg.signature.s).negate(), params());
+                            .add(params().mul_generator_ct(signed_msg.signature.s).negate(), params());
   ASSERT_EQ(equation, Point<Unknown>::zero()) << "the forged pair satisfies the equation";
   EXPECT_FALSE(verify(a_t, msg, {r_t, signed_msg.signature.s}));
 
@@ -79,7 +80,7 @@ TEST(Eddsa, FreshSignatureCheckCatchesFaults) {
   wrong_s.s += curve::Fs::one();
   EXPECT_THROW(verify_fresh_signature(key(), msg, wrong_s), InternalFailure);
   Signature<curve::PrimeOrder> wrong_r = good.signature;
-  wrong_r.r = params().mul_generator_ct(5, curve::Fs::from_u64(12345));
+  wrong_r.r = params().mul_generator_ct(curve::Fs::from_u64(12345));
   EXPECT_THROW(verify_fresh_signature(key(), msg, wrong_r), InternalFailure);
   EXPECT_THROW(verify_fresh_signature(key(), message(78), good.signature), InternalFailure);
 }
@@ -108,7 +109,7 @@ TEST(Eddsa, VerificationMatchesTheReferenceOnEveryCoset) {
     const curve::Fs sk = curve::Fs::from_raw(curve::testing::random_runs(rng));
     const auto msg = encoding::U256(curve::testing::random_runs(rng)).to_little_endian();
     const auto fresh = TxSignature::sign_msg(sk, msg);
-    const Point<Unknown> a = params().mul_generator_ct(5, sk);
+    const Point<Unknown> a = params().mul_generator_ct(sk);
     const Point<Unknown> r = fresh.signature.r;
     const curve::Fs s = fresh.signature.s;
     auto other_msg = msg;
@@ -157,7 +158,7 @@ TEST(Eddsa, ChallengePadsShortAndCutsLongMessages) {
   long_msg[35] = 1;
   EXPECT_EQ(challenge(long_msg), curve::Fs::from_u64(9));
   std::array<std::uint8_t, 33> too_long{};
-  EXPECT_THROW(sign_raw_message(key(), too_long, Seed{key()}, 5, params(), too_long.size()), InternalFailure);
+  EXPECT_THROW(sign_raw_message(key(), too_long, Seed{key()}, params()), InternalFailure);
 }
 
 }  // namespace

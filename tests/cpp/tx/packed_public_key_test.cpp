@@ -28,7 +28,7 @@ std::string upper(std::string text) {
 
 // The packed key of sk * G.
 U256 public_key_from_private(const curve::Fs& sk) {
-  return public_key_forms(curve::jubjub_params().mul_generator_ct(5, sk)).packed.value;
+  return public_key_forms(curve::jubjub_params().mul_generator_ct(sk)).packed.value;
 }
 
 TEST(PackedPublicKey, FromPrivateKey) {

@@ -35,7 +35,7 @@ TEST(PointConvert, PackedPoints) {
 }
 
 TEST(PointConvert, Coordinates) {
-  EXPECT_EQ(convert_to_pubkey(kGx, kGy).value(), curve::jubjub_params().generator(5));
+  EXPECT_EQ(convert_to_pubkey(kGx, kGy).value(), curve::jubjub_params().signing_generator());
   EXPECT_EQ(convert_to_pubkey(U256(), U256::from_u64(1)).value(), curve::Point<curve::Unknown>::zero());
   EXPECT_EQ(convert_to_pubkey(U256::from_u64(1), U256::from_u64(1)).error().description,
             "could not decode public key by x and y");
@@ -43,7 +43,7 @@ TEST(PointConvert, Coordinates) {
       "0x30644e72e131a029b85045b68181585d2833e84879b9709143e1f593f0000001 is not an element of the field";
   EXPECT_EQ(convert_to_pubkey(kR, U256::from_u64(5)).error().description, not_in_field);
   EXPECT_EQ(convert_to_pubkey(kGx, kR).error().description, not_in_field);
-  EXPECT_EQ(point_from_xy(kGx, kGy), curve::jubjub_params().generator(5));
+  EXPECT_EQ(point_from_xy(kGx, kGy), curve::jubjub_params().signing_generator());
   EXPECT_THROW(point_from_xy(U256::from_u64(1), U256::from_u64(1)), InternalFailure);
   EXPECT_THROW(point_from_xy(kR, kGy), InternalFailure);
 }
