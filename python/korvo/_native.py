@@ -4,6 +4,7 @@ failure comes back as a value and is raised here as the package's error."""
 from __future__ import annotations
 
 from collections.abc import Sequence
+from typing import cast
 
 import korvo_python_sdk as _extension
 
@@ -31,10 +32,11 @@ def call_many(functions: Sequence[str], texts: list[str], key: str | None = None
     extension; the first failure is raised with its index."""
     result = _call_many([INDEX[name] for name in functions], texts, key)
     if type(result) is tuple:
-        index, (kind, reason) = result
+        index: int = result[0]
+        kind, reason = result[1]
         args = (texts[index],) if key is None else (texts[index], key)
         raise error_from_failure(functions[index], kind, reason, args, index)
-    return result  # type: ignore[no-any-return]
+    return cast(list[str], result)
 
 
 def set_failure_reports(on: bool) -> None:

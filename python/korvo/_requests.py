@@ -55,7 +55,7 @@ class Request:
         return tuple((name, getattr(self, name)) for name in names)
 
     def __eq__(self, other: object) -> bool:
-        return type(other) is type(self) and self._items() == other._items()  # type: ignore[attr-defined]
+        return type(other) is type(self) and self._items() == other._items()
 
     def __hash__(self) -> int:
         return hash((type(self), self._items()))
