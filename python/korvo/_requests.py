@@ -22,7 +22,8 @@ _ELEMENT = FIELD_MODULUS - 1  # a 256-bit word enters the hash reduced into the 
 class Request:
     """What the five kinds share: text forms, hash and signature."""
 
-    __slots__ = ()
+    __slots__ = ("_json",)
+    _json: str  # to_json's text, written on first use
     _FIELDS: ClassVar[tuple[Field, ...]]
     _KIND: ClassVar[str]  # the extension's functions are hash_<kind> and sign_<kind>
     _BOOLS: ClassVar[tuple[str, ...]] = ()
@@ -36,10 +37,12 @@ class Request:
         raise AttributeError(f"{type(self).__name__} is immutable")
 
     def _fill(self, values: tuple[object, ...], unambiguous: bool) -> None:
+        setter = object.__setattr__
         for spec, value in zip(self._FIELDS, values):
-            if isinstance(value, PublicKey):
-                value = value.packed
-            object.__setattr__(self, spec.name, check(spec, value, unambiguous))
+            # Within the slot's range is within the reader's: only the rest needs a closer look.
+            if type(value) is not int or not spec.lowest <= value <= spec.highest:
+                value = check(spec, value.packed if isinstance(value, PublicKey) else value, unambiguous)
+            setter(self, spec.name, value)
         for name, flag in zip(self._BOOLS, values[len(self._FIELDS):]):
             if type(flag) is not bool:
                 raise refuse(name, f"expected bool, got {type(flag).__name__}")
@@ -66,6 +69,14 @@ class Request:
 
     def to_json(self) -> str:
         """The JSON text the extension's hash_<kind> and sign_<kind> read."""
+        try:
+            return self._json
+        except AttributeError:
+            text = self._write_json()
+            object.__setattr__(self, "_json", text)
+            return text
+
+    def _write_json(self) -> str:
         members = [f'"{spec.name}":"{f.write_text(spec, getattr(self, spec.name))}"' for spec in self._FIELDS]
         members += [f'"{name}":{"true" if getattr(self, name) else "false"}' for name in self._BOOLS]
         return "{" + ",".join(members) + "}"
@@ -297,8 +308,8 @@ class Liquidate(Request):
     def _items(self) -> tuple[tuple[str, object], ...]:
         return (("liquidator_order", self.liquidator_order), *super()._items())
 
-    def to_json(self) -> str:
-        rest = super().to_json()
+    def _write_json(self) -> str:
+        rest = super()._write_json()
         return '{"liquidator_order":' + self.liquidator_order.to_json() + "," + rest[1:]
 
     @classmethod

@@ -1,13 +1,17 @@
 #include "lib/private_entries.h"
 
+#include <exception>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
 #include "failure_reports.h"
 #include "gil_released.h"
 #include "guard.h"
+#include "lib/batch_hash.h"
 #include "lib/function_table.h"
+#include "panic.h"
 
 namespace korvo::module {
 
@@ -38,6 +42,9 @@ class HeldTexts {
   }
 
   std::string_view operator[](std::size_t i) const { return texts_[i]; }
+  std::span<const std::string_view> span(std::size_t first, std::size_t count) const {
+    return std::span<const std::string_view>(texts_).subspan(first, count);
+  }
 
  private:
   std::vector<PyObject*> objects_;
@@ -67,7 +74,7 @@ PyObject* failure_value(const sdk::Failure& failure) {
 
 // _call(index, *texts): the function of row `index` on the texts, without a
 // report; its result, or the tuple of failure_value.
-PyObject* call(PyObject*, PyObject* const* args, Py_ssize_t nargs) {
+PyObject* call_texts(PyObject* const* args, Py_ssize_t nargs) {
   if (nargs < 1) {
     PyErr_SetString(PyExc_TypeError, "_call needs a function index");
     return nullptr;
@@ -95,6 +102,16 @@ PyObject* call(PyObject*, PyObject* const* args, Py_ssize_t nargs) {
   return to_python(reply);
 }
 
+// How many rows from `first` on are hash_limit_order.
+std::size_t order_hash_run(const std::vector<const FunctionRow*>& rows, std::size_t first) {
+  std::size_t count = 0;
+  while (first + count < rows.size() &&
+         std::string_view(rows[first + count]->signature.name) == "hash_limit_order") {
+    ++count;
+  }
+  return count;
+}
+
 struct ManyFailure {
   std::size_t index;
   sdk::Failure failure;
@@ -102,9 +119,9 @@ struct ManyFailure {
 
 // _call_many(rows, texts, key=None): row rows[i] on texts[i] (and the key,
 // when given) for every i, in order, with the lock released once for the
-// whole list. A list of the results, or (i, kind, message) of the first
+// whole list. A list of the results, or (i, (kind, message)) of the first
 // failure, the later items not run.
-PyObject* call_many(PyObject*, PyObject* const* args, Py_ssize_t nargs) {
+PyObject* call_many_texts(PyObject* const* args, Py_ssize_t nargs) {
   if (nargs < 2 || nargs > 3 || !PyList_Check(args[0]) || !PyList_Check(args[1])) {
     PyErr_SetString(PyExc_TypeError, "_call_many(rows: list, texts: list, key=None)");
     return nullptr;
@@ -137,14 +154,25 @@ PyObject* call_many(PyObject*, PyObject* const* args, Py_ssize_t nargs) {
   std::optional<ManyFailure> failed;
   {
     GilReleased released;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
+    std::size_t i = 0;
+    while (i < rows.size() && !failed) {
+      // Consecutive order hashes go two at a time; the paired path stops
+      // before an order that fails, and the single call below reports it.
+      const std::size_t run = keyed ? 0 : order_hash_run(rows, i);
+      if (run >= 2) {
+        std::vector<std::string> hashes = lib::hash_limit_order_prefix(held.span(i, run));
+        for (std::string& text : hashes) replies.emplace_back(std::move(text));
+        i += hashes.size();
+        if (hashes.size() == run) continue;
+      }
       const std::string_view texts[2] = {held[i], key};
       auto outcome = rows[i]->run(Texts(texts, keyed ? 2 : 1));
-      if (!outcome) {
+      if (outcome) {
+        replies.push_back(std::move(outcome).value());
+      } else {
         failed.emplace(ManyFailure{i, outcome.failure()});
-        break;
       }
-      replies.push_back(std::move(outcome).value());
+      ++i;
     }
   }
   if (failed) {
@@ -165,6 +193,17 @@ PyObject* call_many(PyObject*, PyObject* const* args, Py_ssize_t nargs) {
   return results;
 }
 
+// Out of memory is the only thing that throws here: a PanicException, as
+// for the public functions.
+template <PyObject* (*Entry)(PyObject* const*, Py_ssize_t)>
+PyObject* guarded_entry(PyObject*, PyObject* const* args, Py_ssize_t nargs) {
+  try {
+    return Entry(args, nargs);
+  } catch (const std::exception& failure) {
+    return raise_panic(failure.what());
+  }
+}
+
 // _set_failure_reports(on): switches the public functions' reports; returns
 // the previous setting.
 PyObject* set_reports(PyObject*, PyObject* on) {
@@ -178,8 +217,8 @@ PyCFunction as_cfunction(PyObject* (*entry)(PyObject*, PyObject* const*, Py_ssiz
 }
 
 PyMethodDef g_private_defs[] = {
-    {"_call", as_cfunction(&call), METH_FASTCALL, nullptr},
-    {"_call_many", as_cfunction(&call_many), METH_FASTCALL, nullptr},
+    {"_call", as_cfunction(&guarded_entry<call_texts>), METH_FASTCALL, nullptr},
+    {"_call_many", as_cfunction(&guarded_entry<call_many_texts>), METH_FASTCALL, nullptr},
     {"_set_failure_reports", set_reports, METH_O, nullptr},
 };
 

@@ -244,3 +244,28 @@ def test_messages_are_checked_before_the_extension():
     layer1 = KEY.eth_sign(5)
     assert layer1.to_json() == sdk.eth_sign(KEY._text, "0x5")
     assert (layer1.pk_x, layer1.pk_y) == (KEY.public_key.packed, KEY.public_key.x)
+
+
+@pytest.mark.parametrize("position", [0, 1, 2, 5])
+def test_a_failing_order_in_a_run_of_order_hashes_stops_the_run_as_a_single_call_would(position, capfd):
+    orders = [korvo.LimitOrder(**order(nonce=n)).to_json() for n in range(6)]
+    negative = orders[position].replace('"asset_id_synthetic":"0x11"', '"asset_id_synthetic":"-0x11"')
+    for bad in ("{}", negative):
+        texts = orders[:position] + [bad] + orders[position + 1:]
+        with pytest.raises(korvo.Error) as raised:
+            _native.call_many(["hash_limit_order"] * len(texts), texts)
+        with pytest.raises(korvo.Error) as single:
+            _native.call("hash_limit_order", bad)
+        assert raised.value.index == position
+        assert (type(raised.value), raised.value.kind, raised.value.reason) == \
+               (type(single.value), single.value.kind, single.value.reason)
+    assert capfd.readouterr().err == ""
+
+
+@pytest.mark.parametrize("count", [1, 2, 3, 64])
+def test_runs_of_order_hashes_of_any_length_equal_single_calls(count):
+    requests = [korvo.LimitOrder(**order(nonce=n, amount_fee=n * 7, is_buying_synthetic=n % 3 == 0))
+                for n in range(count)]
+    mixed = [korvo.SignedOraclePrice(**oracle())] + requests + [korvo.Withdraw(**withdraw())] + requests
+    assert korvo.hash_many(mixed) == [sdk.hash_limit_order(r.to_json()) if isinstance(r, korvo.LimitOrder)
+                                      else r.hash() for r in mixed]
