@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every benchmark: the C++ ones in bench/*.cpp and the
-# per-call times of the Python functions and their throughput from threads.
+# per-call times of the Python functions, the typed package against them, and
+# their throughput from threads.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$ROOT/scripts/setup.sh"
@@ -12,5 +13,7 @@ for program in "$ROOT"/build-bench/bench/bench_*; do
 done
 echo "== Python functions"
 "$VENV/bin/python" "$ROOT/bench/bench_python.py"
+echo "== The typed package against the raw functions"
+"$VENV/bin/python" "$ROOT/bench/bench_typed.py"
 echo "== Python threads"
 "$VENV/bin/python" "$ROOT/bench/bench_threads.py"
