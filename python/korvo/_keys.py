@@ -3,6 +3,7 @@
 from __future__ import annotations
 
 import json
+import re
 import secrets
 from collections.abc import Iterable
 from dataclasses import dataclass
@@ -13,6 +14,7 @@ from ._public_key import PublicKey
 from ._requests import Request
 
 _SIGNATURE_LENGTH = len('{"r":"0x","s":"0x"}') + 128
+_HEX_TEXT = re.compile(r"(?:0x)?[0-9a-fA-F]{1,64}")
 
 
 def _message_text(msg: int) -> str:
@@ -44,16 +46,18 @@ class Signature:
 
     @classmethod
     def from_json(cls, text: str) -> Signature:
-        """The signature of a {"r", "s"} JSON object of hex texts."""
+        """The signature of a {"r", "s"} JSON object of hex texts ("0x" and up to
+        64 digits), as the extension writes it."""
         try:
             members = json.loads(text)
-            if not isinstance(members, dict) or set(members) != {"r", "s"}:
-                raise ValueError("expected exactly the keys r and s")
-            return cls(int(members["r"], 16), int(members["s"], 16))
         except (TypeError, ValueError) as error:
-            if isinstance(error, InvalidKeyError):
-                raise
             raise InvalidKeyError(f"not a signature: {error}") from None
+        if not isinstance(members, dict) or set(members) != {"r", "s"}:
+            raise InvalidKeyError("not a signature: expected exactly the keys r and s")
+        parts = [members["r"], members["s"]]
+        if not all(isinstance(part, str) and _HEX_TEXT.fullmatch(part) for part in parts):
+            raise InvalidKeyError("not a signature: r and s must be hex texts of 256 bits")
+        return cls(int(parts[0], 16), int(parts[1], 16))
 
 
 def _signature(text: str) -> Signature:

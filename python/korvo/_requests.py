@@ -54,7 +54,7 @@ class Request:
         """Refusals that depend on two fields at once."""
 
     def _items(self) -> tuple[tuple[str, object], ...]:
-        names = [spec.name for spec in self._FIELDS] + list(self._BOOLS)
+        names = _names(self._FIELDS) + self._BOOLS
         return tuple((name, getattr(self, name)) for name in names)
 
     def __eq__(self, other: object) -> bool:
@@ -112,7 +112,7 @@ class Request:
 
     @classmethod
     def _from_value(cls: type[_R], value: object, strict: bool) -> _R:
-        names = [spec.name for spec in cls._FIELDS] + list(cls._BOOLS)
+        names = _names(cls._FIELDS) + cls._BOOLS
         if isinstance(value, list) and cls._ARRAY_FORM and not strict:
             value = dict(zip(cls._ORDER, value))  # type: ignore[attr-defined]
         if not isinstance(value, dict):
@@ -154,6 +154,10 @@ def _strict_json(text: str) -> object:
         raise RequestError(f"not JSON: {error}") from None
 
 
+def _names(fields: tuple[Field, ...]) -> tuple[str, ...]:
+    return tuple(spec.name for spec in fields)
+
+
 _BASE = (
     field("nonce", f.U64, _NONCE_SLOT),
     field("public_key", f.KEY),
@@ -168,7 +172,6 @@ class Withdraw(Request):
     Not promised: that a signature over it shows who signed (anyone can make
     one that verifies)."""
 
-    __slots__ = ("position_id", "amount", "eth_address", "asset_id", "nonce", "public_key", "expiration_timestamp")
     _FIELDS = (
         field("position_id", f.U64),
         field("amount", f.U64),
@@ -176,6 +179,7 @@ class Withdraw(Request):
         field("asset_id", f.U256, _ELEMENT),
         *_BASE,
     )
+    __slots__ = _names(_FIELDS)
     _KIND = "withdraw"
     position_id: int
     amount: int
@@ -203,8 +207,6 @@ class Transfer(Request):
     Not promised: that a signature over it shows who signed (anyone can make
     one that verifies)."""
 
-    __slots__ = ("sender_position_id", "receiver_public_key", "receiver_position_id", "amount", "asset_id", "nonce",
-                 "public_key", "expiration_timestamp")
     _FIELDS = (
         field("sender_position_id", f.U64),
         field("receiver_public_key", f.KEY),
@@ -213,6 +215,7 @@ class Transfer(Request):
         field("asset_id", f.U256, _ELEMENT),
         *_BASE,
     )
+    __slots__ = _names(_FIELDS)
     _KIND = "transfer"
     sender_position_id: int
     receiver_public_key: int
@@ -236,8 +239,6 @@ class LimitOrder(Request):
     Not promised: that a signature over it shows who signed (anyone can make
     one that verifies)."""
 
-    __slots__ = ("amount_synthetic", "amount_collateral", "amount_fee", "asset_id_synthetic", "asset_id_collateral",
-                 "position_id", "nonce", "public_key", "expiration_timestamp", "is_buying_synthetic")
     _FIELDS = (
         field("amount_synthetic", f.U64),
         field("amount_collateral", f.U64),
@@ -249,6 +250,7 @@ class LimitOrder(Request):
         *_BASE,
     )
     _BOOLS = ("is_buying_synthetic",)
+    __slots__ = _names(_FIELDS) + _BOOLS
     _KIND = "limit_order"
     amount_synthetic: int
     amount_collateral: int
@@ -280,8 +282,6 @@ class Liquidate(Request):
     Not promised: that a signature over it shows who signed (anyone can make
     one that verifies)."""
 
-    __slots__ = ("liquidated_position_id", "actual_collateral", "actual_synthetic", "actual_liquidator_fee",
-                 "liquidator_order")
     _FIELDS = (
         field("liquidated_position_id", f.U64),
         field("actual_collateral", f.U64),
@@ -291,6 +291,7 @@ class Liquidate(Request):
     _ORDER = ("liquidator_order", "liquidated_position_id", "actual_collateral", "actual_synthetic",
               "actual_liquidator_fee")
     _ARRAY_FORM = True
+    __slots__ = _names(_FIELDS) + ("liquidator_order",)
     _KIND = "liquidate"
     liquidator_order: LimitOrder
     liquidated_position_id: int
@@ -333,7 +334,6 @@ class SignedOraclePrice(Request):
     Not promised: that a signature over it shows who signed (anyone can make
     one that verifies)."""
 
-    __slots__ = ("signer_key", "external_price", "timestamp", "signed_asset_id")
     _FIELDS = (
         field("signer_key", f.KEY),
         field("external_price", f.U128),
@@ -342,6 +342,7 @@ class SignedOraclePrice(Request):
     )
     _ORDER = ("signer_key", "external_price", "timestamp", "signed_asset_id")
     _ARRAY_FORM = True
+    __slots__ = _names(_FIELDS)
     _KIND = "signed_oracle_price"
     signer_key: int
     external_price: int

@@ -269,3 +269,11 @@ def test_runs_of_order_hashes_of_any_length_equal_single_calls(count):
     mixed = [korvo.SignedOraclePrice(**oracle())] + requests + [korvo.Withdraw(**withdraw())] + requests
     assert korvo.hash_many(mixed) == [sdk.hash_limit_order(r.to_json()) if isinstance(r, korvo.LimitOrder)
                                       else r.hash() for r in mixed]
+
+
+@pytest.mark.parametrize("text", ['{"r":"0x1"}', '{"r":"0x1","s":"0x2","t":"0x3"}', '{"r":"1_0","s":"0x2"}',
+                                  '{"r":" 12","s":"0x2"}', '{"r":1,"s":"0x2"}', '["0x1","0x2"]', "not json",
+                                  '{"r":"0x' + "1" * 65 + '","s":"0x2"}'])
+def test_signature_text_that_is_not_the_extensions_form_is_refused(text):
+    with pytest.raises(korvo.InvalidKeyError):
+        korvo.Signature.from_json(text)
