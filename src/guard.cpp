@@ -42,6 +42,10 @@ PyObject* raise_value_error(std::string_view message) {
 
 }  // namespace
 
+const char* report_kind(sdk::FailureKind kind) {
+  return kind == sdk::FailureKind::InternalFailure ? "internal failure" : "error";
+}
+
 PyObject* to_python(Reply& reply) {
   if (const bool* truth = std::get_if<bool>(&reply)) return Py_NewRef(*truth ? Py_True : Py_False);
   auto& text = std::get<std::string>(reply);
@@ -58,8 +62,7 @@ PyObject* run_guarded(const std::function<sdk::Outcome<Reply>()>& operation) {
   }
   if (!*outcome) {
     const sdk::Failure& failure = outcome->failure();
-    const char* kind = failure.kind == sdk::FailureKind::InternalFailure ? "internal failure" : "error";
-    if (failure_reports_on()) write_report(kind, failure.message);
+    if (failure_reports_on()) write_report(report_kind(failure.kind), failure.message);
     return raise_value_error(failure.message);
   }
   Reply reply = std::move(*outcome).value();

@@ -64,12 +64,10 @@ std::optional<std::size_t> row_index(PyObject* object) {
 // (kind, message): kind "error" or "internal failure", message the second
 // line of the report the public function would have written.
 PyObject* failure_value(const sdk::Failure& failure) {
-  const char* kind = failure.kind == sdk::FailureKind::InternalFailure ? "internal failure" : "error";
   PyObject* message = PyUnicode_DecodeUTF8(failure.message.data(), static_cast<Py_ssize_t>(failure.message.size()),
                                            "backslashreplace");
   if (message == nullptr) return nullptr;
-  PyObject* value = Py_BuildValue("(sN)", kind, message);
-  return value;
+  return Py_BuildValue("(sN)", report_kind(failure.kind), message);
 }
 
 // _call(index, *texts): the function of row `index` on the texts, without a
