@@ -109,6 +109,12 @@ MUTANTS = [
            "static_cast<unsigned __int128>(1) << 64", "static_cast<unsigned __int128>(1) << 63"),
     mutant("sponge-absorb", "sdk/src/poseidon/sponge.cpp", "state_[k + 1] += block[k];", "state_[k + 1] = block[k];"),
     mutant("sponge-output", "sdk/src/poseidon/sponge.cpp", "return state_[1];", "return state_[2];"),
+    mutant("sponge-pair-second-block", "sdk/src/poseidon/sponge.cpp", "b.absorb(block_b);", "b.absorb(block_a);"),
+    mutant("partial-rounds-lane-offset", "sdk/src/poseidon/partial_rounds.cpp",
+           "round->rest.minus_pairs - rest_pairs[n];", "round->rest.minus_pairs - rest_pairs[0];"),
+    mutant("batch-hash-pair-order", "sdk/src/lib/batch_hash.cpp",
+           "texts.push_back(hashes[0].to_hex());\n      texts.push_back(hashes[1].to_hex());",
+           "texts.push_back(hashes[1].to_hex());\n      texts.push_back(hashes[0].to_hex());"),
     # The limb reducer.
     mutant("reduce-padding-skip", "sdk/src/zkw/reduce.cpp", "if (limb != 0) rule_.value +=", "if (limb > 1) rule_.value +="),
     mutant("reduce-cursor", "sdk/src/zkw/reduce.cpp",
