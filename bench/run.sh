@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every benchmark: the C++ ones in bench/*.cpp, the
-# per-call times of the Python functions and their throughput from threads,
-# and the korvo tool's JSON-lines mode against one process per order.
+# per-call times of the Python functions, the typed package against them,
+# their throughput from threads, and the korvo tool's JSON-lines mode against
+# one process per order.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$ROOT/scripts/setup.sh"
@@ -13,6 +14,8 @@ for program in "$ROOT"/build-bench/bench/bench_*; do
 done
 echo "== Python functions"
 "$VENV/bin/python" "$ROOT/bench/bench_python.py"
+echo "== The typed package against the raw functions"
+"$VENV/bin/python" "$ROOT/bench/bench_typed.py"
 echo "== Python threads"
 "$VENV/bin/python" "$ROOT/bench/bench_threads.py"
 echo "== The korvo tool: JSON-lines mode against one process per order"

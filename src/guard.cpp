@@ -4,24 +4,13 @@
 #include <optional>
 #include <string_view>
 
+#include "failure_reports.h"
+#include "gil_released.h"
 #include "support/secret.h"
 
 namespace korvo::module {
 
 namespace {
-
-// Lets other Python threads run while the operation computes; taken back on
-// every way out, unwinding included.
-class GilReleased {
- public:
-  GilReleased() : state_(PyEval_SaveThread()) {}
-  ~GilReleased() { PyEval_RestoreThread(state_); }
-  GilReleased(const GilReleased&) = delete;
-  GilReleased& operator=(const GilReleased&) = delete;
-
- private:
-  PyThreadState* state_;
-};
 
 // Written with its length: a message is never cut short at a NUL.
 void write_report(std::string_view kind, std::string_view message) {
@@ -51,7 +40,12 @@ PyObject* raise_value_error(std::string_view message) {
   return nullptr;
 }
 
-// The reply text is wiped once copied: it may be a private key.
+}  // namespace
+
+const char* report_kind(sdk::FailureKind kind) {
+  return kind == sdk::FailureKind::InternalFailure ? "internal failure" : "error";
+}
+
 PyObject* to_python(Reply& reply) {
   if (const bool* truth = std::get_if<bool>(&reply)) return Py_NewRef(*truth ? Py_True : Py_False);
   auto& text = std::get<std::string>(reply);
@@ -59,8 +53,6 @@ PyObject* to_python(Reply& reply) {
   wipe(text.data(), text.size());
   return result;
 }
-
-}  // namespace
 
 PyObject* run_guarded(const std::function<sdk::Outcome<Reply>()>& operation) {
   std::optional<sdk::Outcome<Reply>> outcome;
@@ -70,7 +62,7 @@ PyObject* run_guarded(const std::function<sdk::Outcome<Reply>()>& operation) {
   }
   if (!outcome->has_value()) {
     const sdk::Failure& failure = outcome->error();
-    write_report(failure.kind == sdk::FailureKind::InternalFailure ? "internal failure" : "error", failure.message);
+    if (failure_reports_on()) write_report(report_kind(failure.kind), failure.message);
     return raise_value_error(failure.message);
   }
   Reply reply = std::move(*outcome).value();

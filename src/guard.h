@@ -15,6 +15,13 @@ namespace korvo::module {
 
 using Reply = std::variant<std::string, bool>;
 
+// The first line of a failure report: "error" or "internal failure".
+const char* report_kind(sdk::FailureKind kind);
+
+// The reply as a Python str or bool; the reply text is wiped once copied:
+// it may be a private key.
+PyObject* to_python(Reply& reply);
+
 // Runs `operation` with the interpreter lock released, so it must touch no
 // Python object: it reads only texts whose owners outlive the call. Its
 // failures arrive with their context already in front.

@@ -11,6 +11,7 @@
 #include "guard.h"
 #include "lib/function_docs.h"
 #include "lib/function_table.h"
+#include "lib/private_entries.h"
 #include "panic.h"
 #include "python.h"
 
@@ -154,6 +155,11 @@ PyObject* create_module() {
       Py_DECREF(module);
       return nullptr;
     }
+  }
+  if (!add_private_entries(module, module_name)) {
+    Py_DECREF(module_name);
+    Py_DECREF(module);
+    return nullptr;
   }
 #if defined(KORVO_FAULT_INJECTION)
   if (!add_test_seam(module, module_name)) {

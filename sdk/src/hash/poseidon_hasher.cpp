@@ -22,13 +22,23 @@ void Poseidon::update_single(std::uint64_t value) {
 // update_single pushes whole elements and absorbs a block as soon as it is
 // full, so the counter is a multiple of 4 below 32 here: the padding element
 // always fits the current block.
-encoding::U256 Poseidon::finalize() {
+void Poseidon::pad() {
   context_.push(1);
   for (std::uint64_t pushed = counter_ + 1; pushed < kBlockLimbs; ++pushed) context_.push(0);
+}
 
+encoding::U256 Poseidon::finalize() {
+  pad();
   encoding::U256::Limbs limbs;
   for (std::uint64_t& limb : limbs) limb = context_.poseidon_finalize();
   return encoding::U256(limbs);
+}
+
+std::array<encoding::U256, 2> Poseidon::finalize_pair(Poseidon& a, Poseidon& b) {
+  a.pad();
+  b.pad();
+  const auto limbs = korvo::zkw::PoseidonContext::finalize_pair(a.context_, b.context_);
+  return {encoding::U256(limbs[0]), encoding::U256(limbs[1])};
 }
 
 // A block is absorbed as soon as its last limb arrives.

@@ -55,35 +55,57 @@ PartialRounds::PartialRounds(const std::vector<SparseMDSMatrix>& sparse, const s
 // most kBatch more below p^2, 24p^2 < 0.86 * 2^512, and its addend joins
 // after the reduction; an addition sums four products below 4p^2 and an
 // addend below p * 2^256. Both stay below the reduction's 2^512.
-void PartialRounds::apply(State& s) const {
-  Vector<kRest> rest;
-  std::copy(s.begin() + 1, s.end(), rest.begin());
+//
+// The lanes are independent states taken step by step together: each
+// round's S-box is a chain of three products that nothing else in its lane
+// can overlap, so a second lane fills that wait.
+template <std::size_t Lanes>
+void PartialRounds::apply_lanes(const std::array<State*, Lanes>& states) const {
+  std::array<Vector<kRest>, Lanes> rest;
   // Element 0 after each round's S-box and constant. Entries a short last
   // batch leaves stale meet zero coefficients, in both paired sums.
-  Vector<kBatch> heads{};
-  Fr x = s[0];
+  std::array<Vector<kBatch>, Lanes> heads{};
+  std::array<Fr, Lanes> x;
+  for (std::size_t n = 0; n < Lanes; ++n) {
+    std::copy(states[n]->begin() + 1, states[n]->end(), rest[n].begin());
+    x[n] = (*states[n])[0];
+  }
   const Round* round = rounds_.data();
   for (const Batch& batch : batches_) {
-    const Fr rest_pairs = reduce(pair_products<kRest>(rest.data()), Fr::zero());
+    std::array<Fr, Lanes> rest_pairs;
+    for (std::size_t n = 0; n < Lanes; ++n) rest_pairs[n] = reduce(pair_products<kRest>(rest[n].data()), Fr::zero());
     for (std::size_t j = 0; j < batch.rounds; ++j, ++round) {
       // Everything but the round's own term is known before its S-box.
-      const Wide known = with_count(j, [&](auto n) {
-        return paired_products<kRest, decltype(n)::value>(rest.data(), round->rest.swapped.data(),
-                                                          round->heads.data(), heads.data());
-      });
-      const Fr offset = round->rest.minus_pairs - rest_pairs;
-      heads[j] = sbox(x) + round->constant;
-      x = reduce(add(known, dot<1>(&round->heads[j], &heads[j])), Fr::zero()) + offset;
+      std::array<Wide, Lanes> known;
+      for (std::size_t n = 0; n < Lanes; ++n) {
+        known[n] = with_count(j, [&](auto count) {
+          return paired_products<kRest, decltype(count)::value>(rest[n].data(), round->rest.swapped.data(),
+                                                                round->heads.data(), heads[n].data());
+        });
+      }
+      for (std::size_t n = 0; n < Lanes; ++n) heads[n][j] = sbox(x[n]) + round->constant;
+      for (std::size_t n = 0; n < Lanes; ++n) {
+        const Fr offset = round->rest.minus_pairs - rest_pairs[n];
+        x[n] = reduce(add(known[n], dot<1>(&round->heads[j], &heads[n][j])), Fr::zero()) + offset;
+      }
     }
-    const Fr head_pairs = reduce(pair_products<kBatch>(heads.data()), Fr::zero());
-    for (std::size_t k = 0; k < kRest; ++k) {
-      const PairedCoefficients<kBatch>& additions = batch.additions[k];
-      rest[k] = reduce(paired_products<kBatch>(heads.data(), additions.swapped.data()),
-                       rest[k] + additions.minus_pairs - head_pairs);
+    for (std::size_t n = 0; n < Lanes; ++n) {
+      const Fr head_pairs = reduce(pair_products<kBatch>(heads[n].data()), Fr::zero());
+      for (std::size_t k = 0; k < kRest; ++k) {
+        const PairedCoefficients<kBatch>& additions = batch.additions[k];
+        rest[n][k] = reduce(paired_products<kBatch>(heads[n].data(), additions.swapped.data()),
+                            rest[n][k] + additions.minus_pairs - head_pairs);
+      }
     }
   }
-  s[0] = x;
-  std::copy(rest.begin(), rest.end(), s.begin() + 1);
+  for (std::size_t n = 0; n < Lanes; ++n) {
+    (*states[n])[0] = x[n];
+    std::copy(rest[n].begin(), rest[n].end(), states[n]->begin() + 1);
+  }
 }
+
+void PartialRounds::apply(State& s) const { apply_lanes<1>({&s}); }
+
+void PartialRounds::apply_pair(State& a, State& b) const { apply_lanes<2>({&a, &b}); }
 
 }  // namespace korvo::poseidon

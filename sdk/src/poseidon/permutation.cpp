@@ -30,28 +30,50 @@ Spec Spec::create(unsigned full_rounds, unsigned partial_rounds) {
               MDSMatrices::create(plain.mds, partial_rounds));
 }
 
-void Spec::permute(State& s) const {
+// Each step runs on every lane before the next step starts.
+template <std::size_t Lanes>
+void Spec::permute_lanes(const std::array<State*, Lanes>& states) const {
   const std::vector<State>& start = constants_.start;
+  const auto each = [&](auto step) {
+    for (State* s : states) step(*s);
+  };
 
-  add(s, start[0]);
+  each([&](State& s) { add(s, start[0]); });
   for (std::size_t r = 1; r + 1 < start.size(); ++r) {
-    sbox_layer(s);
-    add(s, start[r]);
-    mds_.apply(s);
+    each([&](State& s) {
+      sbox_layer(s);
+      add(s, start[r]);
+      mds_.apply(s);
+    });
   }
-  sbox_layer(s);
-  add(s, start.back());
-  pre_sparse_mds_.apply(s);
+  each([&](State& s) {
+    sbox_layer(s);
+    add(s, start.back());
+    pre_sparse_mds_.apply(s);
+  });
 
-  partial_rounds_.apply(s);
+  if constexpr (Lanes == 1) {
+    partial_rounds_.apply(*states[0]);
+  } else {
+    static_assert(Lanes == 2);
+    partial_rounds_.apply_pair(*states[0], *states[1]);
+  }
 
   for (const State& constants : constants_.end) {
-    sbox_layer(s);
-    add(s, constants);
-    mds_.apply(s);
+    each([&](State& s) {
+      sbox_layer(s);
+      add(s, constants);
+      mds_.apply(s);
+    });
   }
-  sbox_layer(s);
-  mds_.apply(s);
+  each([&](State& s) {
+    sbox_layer(s);
+    mds_.apply(s);
+  });
 }
+
+void Spec::permute(State& s) const { permute_lanes<1>({&s}); }
+
+void Spec::permute_pair(State& a, State& b) const { permute_lanes<2>({&a, &b}); }
 
 }  // namespace korvo::poseidon

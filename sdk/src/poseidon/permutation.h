@@ -6,6 +6,7 @@
 #include "poseidon/paired_matrix.h"
 #include "poseidon/partial_rounds.h"
 
+#include <array>
 #include <utility>
 
 namespace korvo::poseidon {
@@ -19,12 +20,18 @@ class Spec {
   static Spec create(unsigned full_rounds, unsigned partial_rounds);
 
   void permute(State& state) const;
+  // permute on two independent states, their rounds interleaved: the same
+  // results as two calls, in less time than two.
+  void permute_pair(State& a, State& b) const;
 
   const OptimizedConstants& constants() const { return constants_; }
   const MDSMatrices& mds_matrices() const { return mds_matrices_; }
 
  private:
   Spec(OptimizedConstants constants, MDSMatrices mds_matrices);
+
+  template <std::size_t Lanes>
+  void permute_lanes(const std::array<State*, Lanes>& states) const;
 
   OptimizedConstants constants_;
   MDSMatrices mds_matrices_;

@@ -37,8 +37,8 @@ Result<LimitOrderRequest> LimitOrderRequest::from_json(std::string_view text) {
   return read_record<LimitOrderRequest>(text);
 }
 
-U256 limit_order_hash_internal(const OrderSides& sides, const U256& asset_id_collateral, std::uint64_t amount_fee,
-                               std::uint64_t position_id, const OrderBase& base) {
+hash::zkw::Poseidon limit_order_hasher(const OrderSides& sides, const U256& asset_id_collateral,
+                                       std::uint64_t amount_fee, std::uint64_t position_id, const OrderBase& base) {
   U256 amounts = U256::from_u64(sides.sold_amount);
   amounts = append_field(amounts, 64, sides.bought_amount);
   amounts = append_field(amounts, 64, amount_fee);
@@ -61,17 +61,23 @@ U256 limit_order_hash_internal(const OrderSides& sides, const U256& asset_id_col
   hasher.update_single(asset_id_collateral);
   hasher.update_single(amounts);
   hasher.update_single(positions << 17);
-  return hasher.finalize();
+  return hasher;
 }
 
-U256 message_hash(const LimitOrderRequest& order) {
+U256 limit_order_hash_internal(const OrderSides& sides, const U256& asset_id_collateral, std::uint64_t amount_fee,
+                               std::uint64_t position_id, const OrderBase& base) {
+  return limit_order_hasher(sides, asset_id_collateral, amount_fee, position_id, base).finalize();
+}
+
+hash::zkw::Poseidon message_hasher(const LimitOrderRequest& order) {
   const U256 synthetic = U256::from_i128(order.asset_id_synthetic);
   const OrderSides sides =
       order.is_buying_synthetic
           ? OrderSides{order.asset_id_collateral, synthetic, order.amount_collateral, order.amount_synthetic}
           : OrderSides{synthetic, order.asset_id_collateral, order.amount_synthetic, order.amount_collateral};
-  return limit_order_hash_internal(sides, order.asset_id_collateral, order.amount_fee, order.position_id,
-                                   order.base);
+  return limit_order_hasher(sides, order.asset_id_collateral, order.amount_fee, order.position_id, order.base);
 }
+
+U256 message_hash(const LimitOrderRequest& order) { return message_hasher(order).finalize(); }
 
 }  // namespace korvo::transaction

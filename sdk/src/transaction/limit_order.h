@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "encoding/u256.h"
+#include "hash/poseidon_hasher.h"
 #include "support/result.h"
 #include "transaction/order_base.h"
 #include "transaction/record_schema.h"
@@ -33,11 +34,16 @@ struct OrderSides {
   std::uint64_t bought_amount = 0;
 };
 
+// The hasher with the order's words absorbed, not yet finalized: batches
+// finalize two at a time.
+hash::zkw::Poseidon limit_order_hasher(const OrderSides& sides, const encoding::U256& asset_id_collateral,
+                                       std::uint64_t amount_fee, std::uint64_t position_id, const OrderBase& base);
 encoding::U256 limit_order_hash_internal(const OrderSides& sides, const encoding::U256& asset_id_collateral,
                                          std::uint64_t amount_fee, std::uint64_t position_id, const OrderBase& base);
 
 // A negative asset_id_synthetic is an internal failure
 // "Unsigned integer can't be created from negative value".
 encoding::U256 message_hash(const LimitOrderRequest& order);
+hash::zkw::Poseidon message_hasher(const LimitOrderRequest& order);
 
 }  // namespace korvo::transaction

@@ -28,6 +28,18 @@ void PoseidonContext::push(std::uint64_t limb) {
   buffer_[buffered_++] = reducer_.value();
 }
 
+std::array<std::array<std::uint64_t, 4>, 2> PoseidonContext::finalize_pair(PoseidonContext& a, PoseidonContext& b) {
+  for (const PoseidonContext* context : {&a, &b}) {
+    ensure(context->buffered_ == context->buffer_.size(), "Poseidon buffer is not full");
+    ensure(context->generator_.position == 0, "Poseidon context is handing out a result");
+    ensure(context->hasher_.has_value(), "Poseidon context has no sponge");
+  }
+  const auto results = poseidon::Poseidon::update_exact_pair(*a.hasher_, a.buffer_, *b.hasher_, b.buffer_);
+  a.generator_.limbs = results[0].into_repr();
+  b.generator_.limbs = results[1].into_repr();
+  return {a.generator_.limbs, b.generator_.limbs};
+}
+
 std::uint64_t PoseidonContext::poseidon_finalize() {
   ensure(buffered_ == buffer_.size(), "Poseidon buffer is not full");
   if (generator_.position == 0) {

@@ -2,6 +2,7 @@
 // A hashing context: the sponge, the limb reducer, the block being filled and
 // the output cursor.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -25,6 +26,9 @@ class PoseidonContext {
   // Needs a full buffer. At position 0 absorbs it (the buffer stays as it
   // is); returns the result's limbs one per call, least significant first.
   std::uint64_t poseidon_finalize();
+  // Four poseidon_finalize calls on each of two contexts at position 0, the
+  // two blocks' permutations interleaved: the two results' limbs.
+  static std::array<std::array<std::uint64_t, 4>, 2> finalize_pair(PoseidonContext& a, PoseidonContext& b);
 
  private:
   std::optional<poseidon::Poseidon> hasher_;

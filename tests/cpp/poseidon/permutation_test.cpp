@@ -71,6 +71,20 @@ void expect_optimised_equals_plain(unsigned full_rounds, unsigned partial_rounds
     ASSERT_EQ(fast, plain_permute(p, s, full_rounds, partial_rounds))
         << "r_f " << full_rounds << " r_p " << partial_rounds << " input " << fr_to_hex(s[0]);
   }
+  // Two lanes at once, each state beside a different one (and beside itself).
+  for (std::size_t i = 0; i < states.size(); ++i) {
+    State a = states[i];
+    State b = states[(i * 7 + 1) % states.size()];
+    const State b_in = b;
+    params.permute_pair(a, b);
+    ASSERT_EQ(a, plain_permute(p, states[i], full_rounds, partial_rounds)) << "lane 0, input " << i;
+    ASSERT_EQ(b, plain_permute(p, b_in, full_rounds, partial_rounds)) << "lane 1, input " << i;
+  }
+  State same = states.back();
+  State twin = same;
+  params.permute_pair(same, twin);
+  ASSERT_EQ(same, twin);
+  ASSERT_EQ(same, plain_permute(p, states.back(), full_rounds, partial_rounds));
 }
 
 TEST(PoseidonPermutation, OptimisedEqualsPlainDefinition) {
