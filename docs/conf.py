@@ -16,7 +16,12 @@ napoleon_numpy_docstring = False
 # Every cross-reference must resolve. Python's own names have no inventory
 # here (the build reads nothing from the network).
 nitpicky = True
-nitpick_ignore = [("py:exc", "ValueError"), ("py:exc", "TypeError"), ("py:class", "str"), ("py:class", "bool")]
+nitpick_ignore = [
+    ("py:exc", "ValueError"), ("py:exc", "TypeError"), ("py:class", "str"), ("py:class", "bool"),
+    ("py:class", "int"), ("py:class", "collections.abc.Iterable"),
+    # The type variable of from_json's result: the class it is called on.
+    ("py:class", "korvo._requests._R"),
+]
 
 # Every example runs against the installed module.
 doctest_global_setup = """
