@@ -1,13 +1,19 @@
 """Sphinx configuration of the documentation site (built by scripts/docs.sh)."""
 
+import sys
+from pathlib import Path
+
 import korvo_python_sdk
+
+# The request tables are written from the typed package's field rows.
+sys.path.insert(0, str(Path(__file__).parent / "_ext"))
 
 project = "korvo_python_sdk"
 author = "The korvo_python_sdk developers"
 release = version = korvo_python_sdk.__version__
 
-extensions = ["sphinx.ext.autodoc", "sphinx.ext.napoleon", "sphinx.ext.doctest"]
-exclude_patterns = ["_build", "requirements.txt"]
+extensions = ["sphinx.ext.autodoc", "sphinx.ext.napoleon", "sphinx.ext.doctest", "request_fields"]
+exclude_patterns = ["_build", "_ext", "requirements.txt"]
 
 # The function docstrings use the Args/Returns/Raises sections of help().
 napoleon_google_docstring = True
