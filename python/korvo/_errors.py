@@ -36,11 +36,14 @@ _MESSAGE_FUNCTIONS = {"sign": 1, "eth_sign": 1, "verify_signature": 4}
 class Error(ValueError):
     """A failure of a korvo call.
 
-    `function` is the extension function that failed (None when the package
-    refused the value before calling it), `kind` is "error" or "internal
-    failure", `reason` the message line of the failure report the function
-    would have written, and `index` the position of the failing request in
-    a batch (None outside batches).
+    Attributes:
+        function: The extension function that failed (None when the package
+            refused the value before calling it).
+        kind: "error" or "internal failure".
+        reason: The message line of the failure report the function would
+            have written.
+        index: The position of the failing request in a batch (None outside
+            batches).
     """
 
     function: str | None
@@ -58,8 +61,11 @@ class Error(ValueError):
 
 
 class RequestError(Error):
-    """A request (or a message to sign or verify) was refused; `field` names the
-    field or key when the reason names one."""
+    """A request (or a message to sign or verify) was refused.
+
+    Attributes:
+        field: The field or key the reason names (None when it names none).
+    """
 
     field: str | None
 

@@ -2,11 +2,13 @@
 
 from __future__ import annotations
 
+import inspect
 import json
 from typing import TYPE_CHECKING, Any, ClassVar, TypeVar
 
 from . import _fields as f
 from ._errors import RequestError
+from ._field_docs import fields_section
 from ._fields import FIELD_MODULUS, Field, check, field, read_text, refuse
 from ._native import call
 from ._public_key import PublicKey
@@ -28,6 +30,10 @@ class Request:
     _KIND: ClassVar[str]  # the extension's functions are hash_<kind> and sign_<kind>
     _BOOLS: ClassVar[tuple[str, ...]] = ()
     _ARRAY_FORM: ClassVar[bool] = False  # whether the extension also reads a JSON array
+
+    def __init_subclass__(cls) -> None:
+        # The field list comes from the rows the request reference is written from.
+        cls.__doc__ = inspect.cleandoc(cls.__doc__ or "") + "\n\n" + fields_section(cls.__name__, cls._FIELDS)
 
     # Assignment goes through object.__setattr__ in _fill only.
     def __setattr__(self, name: str, value: object) -> None:
@@ -167,7 +173,8 @@ _BASE = (
 
 class Withdraw(Request):
     """A withdrawal. Signed: every field but `public_key`, which enters only
-    through whether `eth_address` equals it.
+    through whether `eth_address` equals it. An `eth_address` that differs
+    from `public_key` must also be below p.
 
     Not promised: that a signature over it shows who signed (anyone can make
     one that verifies)."""
@@ -234,7 +241,8 @@ class Transfer(Request):
 
 
 class LimitOrder(Request):
-    """A limit order. Not signed: `public_key`.
+    """A limit order. Not signed: `public_key`. `asset_id_synthetic` must
+    differ from `asset_id_collateral`.
 
     Not promised: that a signature over it shows who signed (anyone can make
     one that verifies)."""
