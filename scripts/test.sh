@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Runs every test: the Python surface, the wheel as users install it (built,
-# inspected, installed without a compiler into CPython 3.12 and 3.13, type
-# checked), the C++ core (plain, with the constant-time checks under valgrind
+# Runs every test: the Python surface, the wheels as users install them
+# (built to glibc 2.17, inspected, installed without a compiler into CPython
+# 3.12 and 3.13, free-threaded CPython and, for aarch64, Debian's CPython
+# under qemu-user; type checked), the C++ tests of threads under
+# ThreadSanitizer, the C++ core (plain, with the constant-time checks under valgrind
 # from a key's text to the signature and of the assembly products, and the
 # check that no secret outlives a call in memory; under AddressSanitizer +
 # UndefinedBehaviorSanitizer; at other optimisation levels, under QEMU on an
@@ -29,9 +31,12 @@ echo "== Python tests"
 echo "== The documentation site: every example runs, every reference resolves, no warning"
 bash "$ROOT/scripts/docs.sh"
 
-echo "== The wheel"
+echo "== The wheels: x86-64 and aarch64 abi3, free-threaded; each tested on its platform"
 bash "$ROOT/scripts/wheel.sh"
 bash "$ROOT/scripts/check_wheel.sh"
+
+echo "== Threads racing to first use, under ThreadSanitizer"
+bash "$ROOT/scripts/ci_tsan.sh"
 
 echo "== C++ tests (the constant-time checks run under valgrind among them)"
 build "$ROOT/build-tests" -DCMAKE_BUILD_TYPE=Release -DKORVO_BUILD_BENCH=ON

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "failure_reports.h"
@@ -12,15 +13,18 @@ namespace korvo::module {
 
 namespace {
 
-// Written with its length: a message is never cut short at a NUL.
+// One write of the whole report, so that reports of threads failing at once
+// never interleave (the stream's lock is held for one call, not across
+// several); written with its length, so a message is never cut short at a
+// NUL. The copy is wiped: a message may quote the start of an input.
 void write_report(std::string_view kind, std::string_view message) {
   constexpr std::string_view kHeader = "korvo_python_sdk: ";
-  std::fwrite(kHeader.data(), 1, kHeader.size(), stderr);
-  std::fwrite(kind.data(), 1, kind.size(), stderr);
-  std::fputc('\n', stderr);
-  std::fwrite(message.data(), 1, message.size(), stderr);
-  std::fputc('\n', stderr);
+  std::string report;
+  report.reserve(kHeader.size() + kind.size() + message.size() + 2);
+  report.append(kHeader).append(kind).append(1, '\n').append(message).append(1, '\n');
+  std::fwrite(report.data(), 1, report.size(), stderr);
   std::fflush(stderr);
+  wipe(report.data(), report.size());
 }
 
 // ValueError("Any { .. }") with the report's message as a note, so that

@@ -140,6 +140,14 @@ PyObject* create_module() {
                     "korvo_python_sdk may be initialised only once per interpreter process");
     return nullptr;
   }
+#if defined(Py_GIL_DISABLED)
+  // Nothing of the module relies on the interpreter lock: a free-threaded
+  // interpreter keeps running without it after the import.
+  if (PyUnstable_Module_SetGIL(module, Py_MOD_GIL_NOT_USED) < 0) {
+    Py_DECREF(module);
+    return nullptr;
+  }
+#endif
   if (PyModule_AddStringConstant(module, "__version__", KORVO_VERSION) < 0) {
     Py_DECREF(module);
     return nullptr;

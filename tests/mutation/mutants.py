@@ -184,8 +184,7 @@ MUTANTS = [
     mutant("guard-report-header", "src/guard.cpp",
            'constexpr std::string_view kHeader = "korvo_python_sdk: ";', 'constexpr std::string_view kHeader = "";'),
     mutant("guard-report-first-line", "src/guard.cpp",
-           "  std::fwrite(kHeader.data(), 1, kHeader.size(), stderr);\n  std::fwrite(kind.data(), 1, kind.size(), stderr);\n"
-           "  std::fputc('\\n', stderr);\n", ""),
+           "report.append(kHeader).append(kind).append(1, '\\n').append(message)", "report.append(message)"),
     mutant("guard-internal-kind", "src/guard.cpp", 'sdk::FailureKind::InternalFailure ? "internal failure" : "error"',
            'sdk::FailureKind::InternalFailure ? "error" : "error"'),
     mutant("guard-note", "src/guard.cpp",

@@ -1,11 +1,15 @@
 """Calls run without the interpreter lock: other threads go on, and results do not depend on threads."""
 
 import json
+import os
 import subprocess
 import sys
+import sysconfig
 import threading
 import time
 from concurrent.futures import ThreadPoolExecutor
+
+import pytest
 
 import korvo_python_sdk as sdk
 
@@ -71,8 +75,11 @@ def test_other_threads_run_during_a_call():
     while not finished.is_set():
         ticks.append(time.perf_counter())
     thread.join()
+    # With the lock held the counting thread stops for the whole call; on a
+    # loaded machine (two cores shared, a free-threaded interpreter running
+    # both threads at once) the scheduler alone may stop it for over half.
     longest_stop = max(b - a for a, b in zip(ticks, ticks[1:]))
-    assert longest_stop < call_time[0] / 2, (longest_stop, call_time[0])
+    assert longest_stop < call_time[0] * 0.8, (longest_stop, call_time[0])
 
 
 def test_parameters_built_on_first_use_by_many_threads_at_once():
@@ -97,3 +104,45 @@ def test_parameters_built_on_first_use_by_many_threads_at_once():
     oracle = json.dumps({"signer_key": "0x1", "external_price": "5", "timestamp": "6", "signed_asset_id": "0x7"})
     expected = [sdk.hash_signed_oracle_price(oracle), sdk.sign("0x" + "0" * 63 + "7", "0x" + "12" * 32)]
     assert results == [expected] * 8
+
+
+def test_reports_of_threads_failing_at_once_stay_whole(capfd):
+    # Without an interpreter lock (a free-threaded build) the reports are
+    # written at the same time; each must still arrive in one piece.
+    requests = [order(i)[: 40 + i] for i in range(8)]
+    expected = []
+    for request in requests:
+        capfd.readouterr()
+        with pytest.raises(ValueError):
+            sdk.hash_limit_order(request)
+        expected.append(capfd.readouterr().err)
+    assert len(set(expected)) == 8, expected
+
+    def fail(i):
+        for _ in range(100):
+            try:
+                sdk.hash_limit_order(requests[i])
+            except ValueError:
+                pass
+
+    with ThreadPoolExecutor(max_workers=8) as pool:
+        list(pool.map(fail, range(8)))
+    written = capfd.readouterr().err
+    counts = [0] * 8
+    position = 0
+    while position < len(written):
+        matching = [i for i, report in enumerate(expected) if written.startswith(report, position)]
+        assert matching, written[position : position + 300]
+        counts[matching[0]] += 1
+        position += len(expected[matching[0]])
+    assert counts == [100] * 8
+
+
+@pytest.mark.skipif(not sysconfig.get_config_var("Py_GIL_DISABLED"), reason="a free-threaded interpreter only")
+def test_the_import_leaves_a_free_threaded_interpreter_without_its_lock():
+    code = "import sys, korvo_python_sdk; print(sys._is_gil_enabled())"
+    # PYTHON_GIL unset: the module's own declaration decides.
+    environment = {name: value for name, value in os.environ.items() if name != "PYTHON_GIL"}
+    result = subprocess.run([sys.executable, "-W", "error", "-c", code], capture_output=True, text=True,
+                            env=environment, check=True)
+    assert result.stdout.strip() == "False", result.stderr

@@ -3,15 +3,18 @@
 // optimiser may not drop.
 
 #include <cstddef>
-#include <string.h>
+#include <cstring>
 #include <type_traits>
 #include <utility>
 
 namespace korvo {
 
-// explicit_bzero is a plain memset that the compiler must keep.
+// A memset followed by a barrier that claims to read the memory, so the
+// compiler must keep it; unlike explicit_bzero it needs no newer glibc.
 inline void wipe(void* data, std::size_t size) {
-  if (size != 0) explicit_bzero(data, size);  // an empty buffer may have no address
+  if (size == 0) return;  // an empty buffer may have no address
+  std::memset(data, 0, size);
+  asm volatile("" : : "r"(data) : "memory");
 }
 
 template <class T>
