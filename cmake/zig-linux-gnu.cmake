@@ -33,9 +33,7 @@ find_program(CMAKE_RANLIB ${korvo_zig_arch}-linux-gnu-ranlib REQUIRED)
 # The dependencies' headers come from Debian's development packages of the
 # target architecture (multiarch). They are searched after zig's own C library
 # headers, so that no header of the build machine's newer glibc is read.
-# zig keeps the frame pointer by default; the field product's assembly needs
-# that register too, and without it clang cannot allocate the operands.
-set(CMAKE_C_FLAGS_INIT "-fomit-frame-pointer -idirafter /usr/include/${korvo_zig_arch}-linux-gnu -idirafter /usr/include")
+set(CMAKE_C_FLAGS_INIT "-idirafter /usr/include/${korvo_zig_arch}-linux-gnu -idirafter /usr/include")
 set(CMAKE_CXX_FLAGS_INIT "${CMAKE_C_FLAGS_INIT}")
 set(CMAKE_PROJECT_INCLUDE ${CMAKE_CURRENT_LIST_DIR}/zig-system-headers.cmake)
 set(ENV{PKG_CONFIG_LIBDIR} /usr/lib/${korvo_zig_arch}-linux-gnu/pkgconfig:/usr/share/pkgconfig)
