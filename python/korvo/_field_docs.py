@@ -182,16 +182,16 @@ def _bound(value: int) -> str:
 
 
 def _accepted_here(row: Row, fields: dict[str, Field]) -> str:
-    spec = fields.get(row.key)
-    if spec is None:
+    entry = fields.get(row.key)
+    if entry is None:
         return row.accepted
-    return f"{_bound(spec.lowest)} to {_bound(spec.highest)}"
+    return f"{_bound(entry.lowest)} to {_bound(entry.highest)}"
 
 
 def fields_section(kind: str, fields: tuple[Field, ...]) -> str:
     """The docstring section listing the fields of the class named `kind`;
     the range "here" is what its constructor accepts (p is the field prime)."""
-    by_name = {spec.name: spec for spec in fields}
+    by_name = {entry.name: entry for entry in fields}
     lines = ["Fields (JSON type, encoding; read by the extension; accepted here; slot in the hashed words; "
              "signed):", ""]
     for row in ROWS[kind]:

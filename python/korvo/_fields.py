@@ -56,49 +56,49 @@ def refuse(field_name: str, reason: str) -> RequestError:
     return RequestError(f"{field_name}: {reason}", field=field_name)
 
 
-def check(spec: Field, value: object, unambiguous: bool) -> int:
+def check(entry: Field, value: object, unambiguous: bool) -> int:
     """`value` when it is an int in the range: the slot's when `unambiguous`,
     else what the extension's reading accepts."""
     if type(value) is not int:
         if isinstance(value, int) and not isinstance(value, bool):
             value = int(value)
         else:
-            raise refuse(spec.name, f"expected int, got {type(value).__name__}")
-    encoding = spec.encoding
+            raise refuse(entry.name, f"expected int, got {type(value).__name__}")
+    encoding = entry.encoding
     if not encoding.lowest <= value <= encoding.highest:
-        raise refuse(spec.name, f"{value} is outside the {encoding.name} range "
+        raise refuse(entry.name, f"{value} is outside the {encoding.name} range "
                                 f"{encoding.lowest}..{encoding.highest}")
-    if unambiguous and not spec.lowest <= value <= spec.highest:
-        raise refuse(spec.name, f"{value} is outside {spec.lowest}..{spec.highest}, the values its place in the "
+    if unambiguous and not entry.lowest <= value <= entry.highest:
+        raise refuse(entry.name, f"{value} is outside {entry.lowest}..{entry.highest}, the values its place in the "
                                 "hashed words tells apart")
     return value
 
 
-def read_text(spec: Field, text: object) -> int:
+def read_text(entry: Field, text: object) -> int:
     """The value of a JSON member as the extension reads it."""
     if type(text) is not str:
-        raise refuse(spec.name, f"expected a JSON string, got {type(text).__name__}")
-    kind = spec.encoding.text_kind
+        raise refuse(entry.name, f"expected a JSON string, got {type(text).__name__}")
+    kind = entry.encoding.text_kind
     if kind == "decimal":
         if not _DECIMAL.fullmatch(text):
-            raise refuse(spec.name, f"not a decimal integer: {text[:20]!r}")
+            raise refuse(entry.name, f"not a decimal integer: {text[:20]!r}")
         return int(text)
     if kind == "signed hex":
         digits = text
         while digits.startswith("0x"):
             digits = digits[2:]
         if not _SIGNED_HEX.fullmatch(digits):
-            raise refuse(spec.name, f"not a hexadecimal integer: {text[:20]!r}")
+            raise refuse(entry.name, f"not a hexadecimal integer: {text[:20]!r}")
         return int(digits, 16)
     digits = text[2:] if text.startswith("0x") else text
     if len(digits) > 64 or not _HEX.fullmatch(digits):
-        raise refuse(spec.name, f"not a 256-bit hexadecimal value: {text[:20]!r}")
+        raise refuse(entry.name, f"not a 256-bit hexadecimal value: {text[:20]!r}")
     return int(digits, 16) if digits else 0
 
 
-def write_text(spec: Field, value: int) -> str:
+def write_text(entry: Field, value: int) -> str:
     """The JSON string the extension reads back as `value`."""
-    kind = spec.encoding.text_kind
+    kind = entry.encoding.text_kind
     if kind == "decimal":
         return str(value)
     if kind == "signed hex":

@@ -44,11 +44,11 @@ class Request:
 
     def _fill(self, values: tuple[object, ...], unambiguous: bool) -> None:
         setter = object.__setattr__
-        for spec, value in zip(self._FIELDS, values):
+        for entry, value in zip(self._FIELDS, values):
             # Within the slot's range is within the reader's: only the rest needs a closer look.
-            if type(value) is not int or not spec.lowest <= value <= spec.highest:
-                value = check(spec, value.packed if isinstance(value, PublicKey) else value, unambiguous)
-            setter(self, spec.name, value)
+            if type(value) is not int or not entry.lowest <= value <= entry.highest:
+                value = check(entry, value.packed if isinstance(value, PublicKey) else value, unambiguous)
+            setter(self, entry.name, value)
         for name, flag in zip(self._BOOLS, values[len(self._FIELDS):]):
             if type(flag) is not bool:
                 raise refuse(name, f"expected bool, got {type(flag).__name__}")
@@ -83,7 +83,7 @@ class Request:
             return text
 
     def _write_json(self) -> str:
-        members = [f'"{spec.name}":"{f.write_text(spec, getattr(self, spec.name))}"' for spec in self._FIELDS]
+        members = [f'"{entry.name}":"{f.write_text(entry, getattr(self, entry.name))}"' for entry in self._FIELDS]
         members += [f'"{name}":{"true" if getattr(self, name) else "false"}' for name in self._BOOLS]
         return "{" + ",".join(members) + "}"
 
@@ -135,7 +135,7 @@ class Request:
 
     @classmethod
     def _read(cls: type[_R], members: dict[str, Any], strict: bool) -> _R:
-        values: list[object] = [read_text(spec, members[spec.name]) for spec in cls._FIELDS]
+        values: list[object] = [read_text(entry, members[entry.name]) for entry in cls._FIELDS]
         for name in cls._BOOLS:
             if type(members[name]) is not bool:
                 raise refuse(name, "expected a JSON boolean")
@@ -161,7 +161,7 @@ def _strict_json(text: str) -> object:
 
 
 def _names(fields: tuple[Field, ...]) -> tuple[str, ...]:
-    return tuple(spec.name for spec in fields)
+    return tuple(entry.name for entry in fields)
 
 
 _BASE = (
