@@ -122,8 +122,9 @@ test_x86_64_abi3() {  # test_x86_64_abi3 WHEEL
 }
 
 test_free_threaded() {  # test_free_threaded WHEEL
-  local env="$WORK/venv-free-threaded"
-  "$(free_threaded_python)" -m venv "$env"
+  local env="$WORK/venv-free-threaded" python
+  python="$(free_threaded_python)"
+  "$python" -m venv "$env"
   "$env/bin/python" -m pip install -q --no-index "$1"
   # Only wheels: newer releases of some test tools come as sources only for it.
   "$env/bin/python" -m pip install -q --only-binary :all: pytest pytest-timeout hypothesis

@@ -25,7 +25,8 @@ rm -f "$ROOT"/dist/korvo_python_sdk-*.whl
 build_wheel() {  # build_wheel NAME PYTHON ARCH [pip -C settings...]
   local name="$1" python="$2" arch="$3" start=$SECONDS; shift 3
   local raw="$ROOT/build/wheel-raw-$name" target="$arch-linux-gnu.$GLIBC_FLOOR"
-  local platform="manylinux_${GLIBC_FLOOR/./_}_$arch"
+  local platform="manylinux_${GLIBC_FLOOR/./_}_$arch" b2
+  b2="$(libb2_archive "$ZIG" "$target")"
   echo "== wheel: $name"
   rm -rf "$raw"
   # The platform tag of the wheel that pip builds here follows the target,
@@ -36,7 +37,7 @@ build_wheel() {  # build_wheel NAME PYTHON ARCH [pip -C settings...]
     -C cmake.define.KORVO_STATIC_DEPS=ON \
     -C cmake.define.CMAKE_TOOLCHAIN_FILE="$ROOT/cmake/zig-linux-gnu.cmake" \
     -C cmake.define.KORVO_ZIG="$ZIG" -C cmake.define.KORVO_ZIG_TARGET="$target" \
-    -C cmake.define.KORVO_B2_ARCHIVE="$(libb2_archive "$ZIG" "$target")" \
+    -C cmake.define.KORVO_B2_ARCHIVE="$b2" \
     -C build-dir="$ROOT/build/wheel-$name" "$@"
   # auditwheel gives the oldest tag the symbol versions allow (it takes
   # --plat only for the build machine's architecture); with nothing to

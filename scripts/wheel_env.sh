@@ -30,29 +30,44 @@ apt_install() {  # apt_install PACKAGE...: installs those that are missing
 }
 
 # Source packages come from trixie's (and sid's) source indexes; no binary
-# package is taken from them.
-debian_source() {  # debian_source PACKAGE...: the first whose source apt can fetch; prints its folder
-  local list=/etc/apt/sources.list.d/korvo-src.sources dir package
+# package is taken from them. The indexes may list a version that the mirror
+# does not serve (yet, or any more), so each listed version is tried, newest
+# first. Every function here that fails says why and returns non-zero: its
+# callers take its output through $(...), where errexit does not reach.
+debian_source() {  # debian_source PACKAGE...: the first whose source can be fetched; prints its folder
+  local list=/etc/apt/sources.list.d/korvo-src.sources dir package version log
   if [ ! -f "$list" ]; then
     printf '%s\n' "Types: deb-src" "URIs: http://deb.debian.org/debian" "Suites: trixie sid" \
       "Components: main" "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" | as_root tee "$list" >/dev/null
-    as_root apt-get update -qq
+    as_root apt-get update -qq || { echo "apt-get update failed for the source indexes" >&2; return 1; }
   fi
+  log="$(mktemp)"
   for package in "$@"; do
     dir="$KORVO_CACHE/src/$package"
-    if ! ls "$dir"/*.orig.tar.* >/dev/null 2>&1; then
-      mkdir -p "$dir"
-      (cd "$dir" && apt-get source -qq --download-only "$package" >/dev/null 2>&1) || { rm -rf "$dir"; continue; }
+    if ls "$dir"/*.orig.tar.* >/dev/null 2>&1; then
+      rm -f "$log"
+      echo "$dir"
+      return 0
     fi
-    echo "$dir"
-    return 0
+    for version in $(apt-cache showsrc "$package" 2>/dev/null \
+                     | awk -v p="$package" '/^Package: /{ours = ($2 == p)} ours && /^Version: /{print $2}' | sort -urV); do
+      rm -rf "$dir" && mkdir -p "$dir"
+      if (cd "$dir" && apt-get source -qq --download-only "$package=$version" >>"$log" 2>&1); then
+        rm -f "$log"
+        echo "$dir"
+        return 0
+      fi
+    done
+    rm -rf "$dir"
   done
-  echo "no source package of $* could be fetched" >&2
+  echo "no source package of $* could be fetched; apt-get said:" >&2
+  grep -E '^(E|W):' "$log" | sort -u >&2 || true
+  rm -f "$log"
   return 1
 }
 
 zig_binary() {
-  "$VENV/bin/python" -m pip install -q "ziglang==$ZIG_VERSION"
+  "$VENV/bin/python" -m pip install -q "ziglang==$ZIG_VERSION" || return 1
   "$VENV/bin/python" -c 'import ziglang, os; print(os.path.join(os.path.dirname(ziglang.__file__), "zig"))'
 }
 
@@ -61,14 +76,18 @@ zig_binary() {
 libb2_archive() {  # libb2_archive ZIG TARGET
   local zig="$1" target="$2" out="$KORVO_CACHE/libb2-$2" src work
   if [ ! -f "$out/libb2.a" ]; then
-    src="$(debian_source libb2)"
+    src="$(debian_source libb2)" || return 1
     work="$(mktemp -d)"
     tar -xzf "$src"/libb2_*.orig.tar.gz -C "$work" --strip-components=1
     : >"$work/src/config.h"  # no HAVE_EXPLICIT_BZERO: the library's own volatile wipe is used
     mkdir -p "$out"
-    "$zig" cc -target "$target" -mcpu=baseline -O2 -fPIC -fvisibility=hidden -DSUFFIX= -I"$work/src" \
-      -c "$work/src/blake2s-ref.c" -o "$work/blake2s-ref.o"
-    "$zig" ar rcs "$out/libb2.a.tmp" "$work/blake2s-ref.o"
+    if ! { "$zig" cc -target "$target" -mcpu=baseline -O2 -fPIC -fvisibility=hidden -DSUFFIX= -I"$work/src" \
+             -c "$work/src/blake2s-ref.c" -o "$work/blake2s-ref.o" \
+           && "$zig" ar rcs "$out/libb2.a.tmp" "$work/blake2s-ref.o"; }; then
+      rm -rf "$work" "$out/libb2.a.tmp"
+      echo "compiling libb2 for $target failed" >&2
+      return 1
+    fi
     mv "$out/libb2.a.tmp" "$out/libb2.a"
     rm -rf "$work"
   fi
@@ -78,17 +97,24 @@ libb2_archive() {  # libb2_archive ZIG TARGET
 # A free-threaded CPython (configure --disable-gil) from the newest source
 # that Debian serves; prints its interpreter.
 free_threaded_python() {
-  local src version prefix work
-  src="$(debian_source python3.14 python3.13)"
-  version="$(basename "$(ls "$src"/python3.1*.orig.tar.xz)" .orig.tar.xz)"
+  local src tarball version prefix work
+  src="$(debian_source python3.14 python3.13)" || return 1
+  tarball="$(ls "$src"/python3.1*.orig.tar.xz)" || return 1
+  version="$(basename "$tarball" .orig.tar.xz)"
   version="${version#*_}"
   prefix="$KORVO_CACHE/python-${version}t"
   if [ ! -f "$prefix/.complete" ]; then
-    apt_install build-essential libssl-dev zlib1g-dev libffi-dev libbz2-dev liblzma-dev >&2
+    apt_install build-essential libssl-dev zlib1g-dev libffi-dev libbz2-dev liblzma-dev >&2 || return 1
     work="$(mktemp -d)"
-    tar -xJf "$src"/python3.1*.orig.tar.xz -C "$work" --strip-components=1
-    (cd "$work" && ./configure -q --disable-gil --prefix="$prefix" --with-ensurepip=install >&2 \
-      && make -s -j2 >/dev/null 2>&1 && make -s install >/dev/null 2>&1)
+    tar -xJf "$tarball" -C "$work" --strip-components=1
+    # Marked complete only once installed: a failed build is made again next time.
+    if ! (cd "$work" && ./configure -q --disable-gil --prefix="$prefix" --with-ensurepip=install >"$work/build.log" 2>&1 \
+          && make -s -j2 >>"$work/build.log" 2>&1 && make -s install >>"$work/build.log" 2>&1); then
+      tail -n 30 "$work/build.log" >&2
+      echo "building the free-threaded CPython $version failed" >&2
+      rm -rf "$work" "$prefix"
+      return 1
+    fi
     rm -rf "$work"
     touch "$prefix/.complete"
   fi
