@@ -136,8 +136,9 @@ test_free_threaded() {  # test_free_threaded WHEEL
 }
 
 # The root's interpreter runs under qemu-user, and so does every program it
-# starts; the tests, the files they read (examples, README, version) and the
-# wheel are copied in and removed afterwards.
+# starts; the tests, the files they read (examples, README, version, the
+# stubs, the C++ header and the function reference) and the wheel are copied
+# in and removed afterwards.
 test_aarch64() {  # test_aarch64 WHEEL
   arm64_root
   local inside=/tmp/korvo-wheel-check
@@ -145,7 +146,10 @@ test_aarch64() {  # test_aarch64 WHEEL
   as_root mkdir -p "$ARM64_ROOT$inside"
   as_root cp -r "$ROOT/tests" "$ROOT/examples" "$ROOT/pyproject.toml" "$ROOT/CMakeLists.txt" "$ROOT/README.md" "$1" \
     "$ARM64_ROOT$inside/"
-  as_root mkdir -p "$ARM64_ROOT$inside/src" && as_root cp -r "$ROOT/src/stubs" "$ARM64_ROOT$inside/src/"
+  as_root mkdir -p "$ARM64_ROOT$inside/src" "$ARM64_ROOT$inside/sdk" "$ARM64_ROOT$inside/docs"
+  as_root cp -r "$ROOT/src/stubs" "$ARM64_ROOT$inside/src/"
+  as_root cp -r "$ROOT/sdk/include" "$ARM64_ROOT$inside/sdk/"
+  as_root cp "$ROOT/docs/functions.rst" "$ARM64_ROOT$inside/docs/"
   as_root mount -t proc proc "$ARM64_ROOT/proc"
   as_root mount --bind /dev "$ARM64_ROOT/dev"
   local status=0

@@ -9,6 +9,8 @@ from __future__ import annotations
 
 import re
 
+import korvo_python_sdk as _extension
+
 _FIELD_NAMED = re.compile(r"(?:missing|duplicate) field `([^`]*)`")
 _JSON_POSITION = re.compile(r" at line \d+ column \d+$")
 _NEGATIVE = "Unsigned integer can't be created from negative value"
@@ -23,14 +25,15 @@ _KEY_REASONS = (
     "could not decode public key",
     "RestoreRPoint(",
 )
-_REQUEST_FUNCTIONS = frozenset(
-    f"{verb}_{kind}"
-    for verb in ("hash", "sign")
-    for kind in ("withdraw", "transfer", "limit_order", "liquidate", "signed_oracle_price")
-)
+# Each extension function's parameter names, from its text signature "(a, b)".
+_PARAMETERS: dict[str, list[str]] = {
+    name: getattr(_extension, name).__text_signature__[1:-1].split(", ") for name in _extension.__all__
+}
+# The functions that read a request: its JSON is their first text.
+_REQUEST_FUNCTIONS = frozenset(name for name, params in _PARAMETERS.items() if params[0] == "json")
 # The msg argument's position: a failure whose reason is exactly what the
 # message text alone gives was the message's.
-_MESSAGE_FUNCTIONS = {"sign": 1, "eth_sign": 1, "verify_signature": 4}
+_MESSAGE_FUNCTIONS = {name: params.index("msg") for name, params in _PARAMETERS.items() if "msg" in params}
 
 
 class Error(ValueError):
@@ -84,15 +87,10 @@ class InternalFailure(Error):
     the package can name."""
 
 
-def _strip_context(reason: str) -> str:
-    """The reason without the function's context ("Couldn't get hash: ")."""
-    for context in ("Couldn't get hash: ", "Couldn get jubjubSignature: ", "Couldn't sign msg: ",
-                    "Couldn't get verify_signature result: ", "Couldn't derive private key from seed: ",
-                    "Couldn't convert public key to xy: ", "Couldn't convert private key to public key xy: ",
-                    "Couldn't get verify xy is on curve: "):
-        if reason.startswith(context):
-            return reason[len(context):]
-    return reason
+def _strip_context(kind: str, reason: str) -> str:
+    """The reason without the function's context ("Couldn't get hash: "), which
+    is in front of every error value's reason and of no internal failure's."""
+    return reason.split(": ", 1)[-1] if kind == "error" else reason
 
 
 def _hex_error(text: str) -> str | None:
@@ -111,7 +109,7 @@ def _hex_error(text: str) -> str | None:
 def error_from_failure(function: str, kind: str, reason: str, texts: tuple[str, ...] = (),
                        index: int | None = None) -> Error:
     """The error for a failure of `function` called with `texts`."""
-    detail = _strip_context(reason)
+    detail = _strip_context(kind, reason)
     if function in _REQUEST_FUNCTIONS and (_JSON_POSITION.search(detail) or detail == _NEGATIVE):
         named = _FIELD_NAMED.search(detail)
         field = named.group(1) if named else ("asset_id_synthetic" if detail == _NEGATIVE else None)

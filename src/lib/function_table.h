@@ -1,5 +1,8 @@
 #pragma once
-// The module's seventeen functions, in registration order.
+// The module's seventeen functions, in registration order: the one list of
+// their names, parameters, documentation and SDK operations. The method
+// table, `__all__`, the names argument binding reports and the private
+// entries' indices all come from it.
 
 #include <array>
 #include <span>
@@ -14,6 +17,8 @@ using Texts = std::span<const std::string_view>;
 
 struct FunctionRow {
   Signature signature;
+  // What help() shows after the signature line: Args, Returns, Raises.
+  std::string_view doc;
   // Failures come back with the function's context already in front.
   sdk::Outcome<Reply> (*run)(Texts texts);
 };

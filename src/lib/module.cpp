@@ -9,7 +9,6 @@
 #include "api/fault_injection.h"
 #include "binding.h"
 #include "guard.h"
-#include "lib/function_docs.h"
 #include "lib/function_table.h"
 #include "lib/private_entries.h"
 #include "panic.h"
@@ -43,13 +42,13 @@ PyObject* entry(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kw
 
 // "name(a, b)\n--\n\n" and the documentation: the interpreter derives
 // __text_signature__ from the first line and __doc__ from the rest.
-std::string text_signature_doc(const Signature& signature) {
-  std::string doc = std::string(signature.name) + "(";
-  for (std::size_t i = 0; i < signature.params.size(); ++i) {
+std::string text_signature_doc(const FunctionRow& row) {
+  std::string doc = std::string(row.signature.name) + "(";
+  for (std::size_t i = 0; i < row.signature.params.size(); ++i) {
     if (i > 0) doc += ", ";
-    doc += signature.params[i];
+    doc += row.signature.params[i];
   }
-  return doc + ")\n--\n\n" + std::string(function_doc(signature.name));
+  return doc + ")\n--\n\n" + std::string(row.doc);
 }
 
 struct MethodTable {
@@ -66,7 +65,7 @@ PyCFunction as_cfunction(PyObject* (*entry)(PyObject*, PyObject* const*, Py_ssiz
 
 template <std::size_t... I>
 MethodTable make_method_table(std::index_sequence<I...>) {
-  MethodTable table{{text_signature_doc(kFunctionTable[I].signature)...}, {}};
+  MethodTable table{{text_signature_doc(kFunctionTable[I])...}, {}};
   table.defs = {PyMethodDef{kFunctionTable[I].signature.name, as_cfunction(&entry<I>),
                             METH_FASTCALL | METH_KEYWORDS, nullptr}...};
   for (std::size_t i = 0; i < kFunctionCount; ++i) table.defs[i].ml_doc = table.docs[i].c_str();

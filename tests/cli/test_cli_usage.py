@@ -1,8 +1,11 @@
 """The tool's usage rules: exit statuses, messages on standard error, help, and keys kept out of output."""
 
 import json
+import re
 
 import pytest
+
+import korvo_python_sdk as sdk
 
 from tool_cases import korvo, load_cases
 
@@ -139,3 +142,20 @@ def test_verify_help_states_what_a_pass_does_not_show(korvo):
     text = korvo("verify", "--help").stdout.decode()
     assert "Caveat" in text
     assert "not that the holder of the private key signed" in text
+
+
+def test_the_request_kinds_are_the_module_request_functions(korvo):
+    """Every list of KIND names the module's hash_ functions in their order, one kind each: a kind in
+    kebab case is the end of its function's name (oracle-price of hash_signed_oracle_price)."""
+    lists = [
+        re.search(r"^KIND is one of (.+)\.$", korvo("--help").stdout.decode(), re.M),
+        re.search(r"^KIND: (.+)\.$", korvo("hash", "--help").stdout.decode(), re.M),
+        re.search(r"^KIND: (.+)\.$", korvo("sign", "--help").stdout.decode(), re.M),
+        re.search(r"kinds: (.+)$", assert_bad_input(korvo("hash", "order"), "unknown request kind"), re.M),
+    ]
+    hashes = [name for name in sdk.__all__ if name.startswith("hash_")]
+    assert [name.replace("hash_", "sign_") for name in hashes] == [n for n in sdk.__all__ if n.startswith("sign_")]
+    for listed in lists:
+        kinds = listed.group(1).split(", ")
+        matched = [[name for name in hashes if ("_" + name).endswith("_" + kind.replace("-", "_"))] for kind in kinds]
+        assert matched == [[name] for name in hashes], kinds

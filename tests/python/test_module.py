@@ -1,12 +1,10 @@
 """The module's surface: names, signatures, argument binding and failure mapping."""
 
-import ast
 import importlib.metadata
 import inspect
 import logging
 import subprocess
 import sys
-from pathlib import Path
 
 import pytest
 
@@ -34,16 +32,6 @@ FUNCTIONS = [
 NAMES = [name for name, _ in FUNCTIONS]
 
 
-def stub_docstrings():
-    """The docstrings of the stub package, read from its source."""
-    stub = Path(__file__).resolve().parents[2] / "src" / "stubs" / "__init__.pyi"
-    tree = ast.parse(stub.read_text(encoding="utf-8"))
-    return {node.name: ast.get_docstring(node) for node in tree.body if isinstance(node, ast.FunctionDef)}
-
-
-STUB_DOCSTRINGS = stub_docstrings()
-
-
 def test_all_lists_the_functions_in_table_order():
     assert sdk.__all__ == NAMES
     assert type(sdk.__all__) is list
@@ -65,13 +53,6 @@ def test_function_objects(name, params):
     for parameter in inspect.signature(function).parameters.values():
         assert parameter.kind is inspect.Parameter.POSITIONAL_OR_KEYWORD
         assert parameter.default is inspect.Parameter.empty
-
-
-def test_stubs_carry_the_whole_docstrings():
-    """An editor's hover shows what help() shows: every stub docstring equals the function's, all of it."""
-    assert sorted(STUB_DOCSTRINGS) == sorted(NAMES)
-    for name in NAMES:
-        assert STUB_DOCSTRINGS[name] == inspect.getdoc(getattr(sdk, name)), name
 
 
 def test_version_is_the_package_version():
