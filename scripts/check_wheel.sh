@@ -155,12 +155,14 @@ test_aarch64() {  # test_aarch64 WHEEL
   local status=0
   # The venv reaches Debian's pip, pytest and hypothesis through the system
   # site packages: bootstrapping pip into it would take minutes under qemu.
+  # Emulation runs the pure-Python references many times slower than a real
+  # processor, so each test may take longer there; a hang still fails by name.
   as_root chroot "$ARM64_ROOT" /bin/sh -ec "
     cd $inside
     python3.13 -m venv --system-site-packages --without-pip venv
     venv/bin/python -m pip install -q --no-index $(basename "$1")
     venv/bin/python -c 'import platform, sys; print(\"   \", platform.machine(), sys.version.split()[0])'
-    venv/bin/python -m pytest ${TEST_ARGS[*]//$ROOT/$inside}" || status=$?
+    venv/bin/python -m pytest --timeout 900 ${TEST_ARGS[*]//$ROOT/$inside}" || status=$?
   as_root umount "$ARM64_ROOT/dev" "$ARM64_ROOT/proc"
   as_root rm -rf "$ARM64_ROOT$inside"
   return "$status"
