@@ -28,12 +28,12 @@ namespace korvo::curve {
 std::string repr_to_hex(const Limbs& repr);
 
 // 32 bytes as a little-endian integer (limb i from bytes 8i..8i+7) and back.
-constexpr Limbs limbs_from_le(const std::uint8_t* bytes) {
+constexpr Limbs limbs_from_le_bytes(const std::uint8_t* bytes) {
   Limbs out{};
   for (int i = 0; i < 32; ++i) out[i / 8] |= std::uint64_t{bytes[i]} << (8 * (i % 8));
   return out;
 }
-constexpr std::array<std::uint8_t, 32> limbs_to_le(const Limbs& limbs) {
+constexpr std::array<std::uint8_t, 32> limbs_to_le_bytes(const Limbs& limbs) {
   std::array<std::uint8_t, 32> out{};
   for (int i = 0; i < 32; ++i) out[i] = static_cast<std::uint8_t>(limbs[i / 8] >> (8 * (i % 8)));
   return out;
@@ -231,11 +231,11 @@ class PrimeField {
 
   // Accepts exactly the integers below the modulus. Whether it accepts shows
   // in the result; the time does not depend on the value otherwise.
-  static Result<Derived> from_repr(const Repr& repr) {
+  static Result<Derived> from_limbs(const Repr& repr) {
     if (!in_field(repr)) return Error{repr_to_hex(repr) + " is not an element of the field"};
     return from_raw(repr);
   }
-  constexpr Repr into_repr() const { return Core::from_montgomery(limbs_); }
+  constexpr Repr to_limbs() const { return Core::from_montgomery(limbs_); }
 
   // Inlined everywhere: a call per field operation costs as much as the operation.
   [[gnu::always_inline]] constexpr Derived operator+(const Derived& o) const {

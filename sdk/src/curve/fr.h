@@ -17,7 +17,7 @@ using FrRepr = Limbs;
 // A value with a flag computed without branching; the value is meaningful
 // only when `valid`.
 template <class F>
-struct Checked {
+struct CtChecked {
   F value;
   bool valid;
 };
@@ -41,18 +41,18 @@ class Fr : public PrimeField<Fr, FrParams> {
   constexpr Fr() = default;
 
   // Curve family.
-  using PrimeField::from_repr;
+  using PrimeField::from_limbs;
   // Decimal digits without sign or leading zero; values at or above r wrap.
   // Variable time: for the curve's public constants.
   static std::optional<Fr> from_str_var(std::string_view decimal);
 
   // Poseidon family.
   // Little-endian bytes; valid exactly when the integer is below r.
-  static Checked<Fr> from_repr(const Bytes& le);
-  Bytes to_repr() const;
+  static CtChecked<Fr> from_le_bytes(const Bytes& le);
+  Bytes to_le_bytes() const;
   // 512-bit little-endian integer reduced modulo r.
   static Fr from_u512(const std::array<std::uint64_t, 8>& limbs);
-  static Fr from_bytes_wide(const std::array<std::uint8_t, 64>& le);
+  static Fr from_le_bytes_wide(const std::array<std::uint8_t, 64>& le);
   static constexpr Fr from_u128(unsigned __int128 v) {
     return from_raw(limbs_from_u128(v));
   }
@@ -64,7 +64,7 @@ class Fr : public PrimeField<Fr, FrParams> {
   static constexpr Fr scaled_for_raw(const Fr& w) { return w * from_stored(FrParams::R2); }
   // The inverse (a^(r-2)) in constant time, by divsteps; invalid exactly for
   // zero, which gives zero.
-  Checked<Fr> invert() const;
+  CtChecked<Fr> invert() const;
 };
 
 }  // namespace korvo::curve

@@ -72,7 +72,7 @@ class Point {
 
   // The compression that `read_var` accepts.
   void write(std::span<std::uint8_t, 32> out) const;
-  std::array<std::uint8_t, 32> to_bytes() const;
+  std::array<std::uint8_t, 32> to_le_bytes() const;
 
   // Unified addition; complete on this curve (a square, d non-square).
   // 9 products (one by d).

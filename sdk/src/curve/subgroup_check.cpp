@@ -18,7 +18,7 @@ constexpr Limbs eighth_of_group_order() {
 constexpr Limbs kExponent = eighth_of_group_order();
 
 Fr inverse_of(const Fr& value) {
-  const Checked<Fr> inverse = value.invert();
+  const CtChecked<Fr> inverse = value.invert();
   ensure(inverse.valid, "subgroup check: a degenerate constant");
   return inverse.value;
 }

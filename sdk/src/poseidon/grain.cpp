@@ -67,12 +67,12 @@ curve::Fr Grain::next_field_element_without_rejection() {
   const std::array<std::uint8_t, 32> low = next_draw();
   std::array<std::uint8_t, 64> wide{};
   for (std::size_t i = 0; i < low.size(); ++i) wide[i] = low[i];
-  return curve::Fr::from_bytes_wide(wide);
+  return curve::Fr::from_le_bytes_wide(wide);
 }
 
 curve::Fr Grain::next_round_constant() {
   for (;;) {
-    const curve::Checked<curve::Fr> candidate = curve::Fr::from_repr(next_draw());
+    const curve::CtChecked<curve::Fr> candidate = curve::Fr::from_le_bytes(next_draw());
     if (candidate.valid) return candidate.value;
   }
 }

@@ -7,7 +7,7 @@ namespace korvo::tx {
 
 Signature<curve::Unknown> packed_signature(const JubjubSignature& signature) {
   const auto r = point_from_xy(signature.r.x, signature.r.y);
-  auto s = curve::Fs::from_repr(signature.s.limbs());
+  auto s = curve::Fs::from_limbs(signature.s.limbs());
   if (!s) fail(s.error().description);
   return {r, s.value()};
 }

@@ -7,10 +7,10 @@
 
 namespace korvo::tx {
 
-encoding::U256 fr_to_u256(const curve::Fr& value) { return encoding::U256(value.into_repr()); }
+encoding::U256 fr_to_u256(const curve::Fr& value) { return encoding::U256(value.to_limbs()); }
 
 std::pair<curve::Fr, curve::Fr> get_xy_from_r(const encoding::U256& packed) {
-  const auto bytes = packed.to_little_endian();
+  const auto bytes = packed.to_le_bytes();
   const auto point = curve::Point<curve::Unknown>::read_var(bytes, curve::jubjub_params());
   if (!point.ok()) fail("RestoreRPoint(" + point.error().description + ")");
   // A decompressed point has z = 1: its coordinates are already affine.
@@ -18,8 +18,8 @@ std::pair<curve::Fr, curve::Fr> get_xy_from_r(const encoding::U256& packed) {
 }
 
 Result<curve::Point<curve::Unknown>> convert_to_pubkey(const encoding::U256& x, const encoding::U256& y) {
-  KORVO_TRY(x_field, curve::Fr::from_repr(x.limbs()));
-  KORVO_TRY(y_field, curve::Fr::from_repr(y.limbs()));
+  KORVO_TRY(x_field, curve::Fr::from_limbs(x.limbs()));
+  KORVO_TRY(y_field, curve::Fr::from_limbs(y.limbs()));
   auto point = curve::Point<curve::Unknown>::from_xy(x_field, y_field, curve::jubjub_params());
   if (!point) return Error{"could not decode public key by x and y"};
   return *point;

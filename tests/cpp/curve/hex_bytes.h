@@ -16,6 +16,6 @@ inline std::string hex_of(const std::array<std::uint8_t, 32>& bytes) {
   return out;
 }
 
-inline Limbs limbs_from_bytes(const std::array<std::uint8_t, 32>& bytes) { return limbs_from_le(bytes.data()); }
+inline Limbs limbs_from_bytes(const std::array<std::uint8_t, 32>& bytes) { return limbs_from_le_bytes(bytes.data()); }
 
 }  // namespace korvo::curve::testing

@@ -76,7 +76,7 @@ TEST(SubgroupCheck, DecodedPointsAgreeWithMultiplicationByTheOrder) {
   for (int tried = 0; tried < 200; ++tried) {
     Limbs y = testing::random_runs(rng);
     y[3] &= 0x8fffffffffffffff;
-    const auto p = P::read_var(limbs_to_le(y), params);
+    const auto p = P::read_var(limbs_to_le_bytes(y), params);
     if (!p.ok()) continue;
     const bool expected = has_order_dividing_s(p.value(), params);
     (expected ? inside : outside) += 1;
