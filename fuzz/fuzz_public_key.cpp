@@ -54,10 +54,10 @@ void packed_key(const std::string& text) {
   }
   const auto bytes = value.to_le_bytes();
   const auto point = korvo::curve::Point<korvo::curve::Unknown>::read_var(bytes, korvo::curve::jubjub_params());
-  check(point.ok());
-  const auto [x, y] = point.value().into_xy();
+  check(point.has_value());
+  const auto [x, y] = point->into_xy();
   // x = 0 has no odd root, so a set parity bit is dropped there.
-  if (!x.is_zero()) check(point.value().to_le_bytes() == bytes);
+  if (!x.is_zero()) check(point->to_le_bytes() == bytes);
 }
 
 // The first 32 bytes, made a key by keeping the top byte below 6.

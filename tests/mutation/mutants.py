@@ -91,7 +91,7 @@ MUTANTS = [
            "short_c.v_negative ? v_s : -v_s;", "short_c.v_negative ? -v_s : v_s;"),
     mutant("verify-s-range", "sdk/src/tx/packed_signature.cpp",
            "auto s = curve::Fs::from_limbs(signature.s.limbs());",
-           "Result<curve::Fs> s = curve::Fs::from_raw(signature.s.limbs());"),
+           "std::optional<curve::Fs> s = curve::Fs::from_raw(signature.s.limbs());"),
     # The operations: the order of the checks, and which failures are internal.
     mutant("sign-checks-key-first", "sdk/src/lib/sign_operations.cpp",
            "    KORVO_TRY(message, encoding::U256::from_str(msg));\n    KORVO_TRY(sk, tx::private_key_from_string(private_key));\n",

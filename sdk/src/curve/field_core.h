@@ -7,9 +7,16 @@
 //
 // Bounds: "reduced" means below the modulus q. Every element an operation
 // returns is reduced; the operations below state what they accept.
+//
+// Failures leave the curve layer in one way: a value that may not exist is a
+// std::optional (whether it exists may show in the time taken), or a
+// CtChecked (fr.h) where even that must not be branched on. A violated
+// precondition is an internal failure (support/failure.h). Nothing here
+// words an error: the SDK layers above write the texts.
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <type_traits>
 
@@ -20,7 +27,6 @@
 #include "curve/limbs.h"
 #include "curve/modular_add_x86.h"
 #include "curve/montgomery_adx.h"
-#include "support/result.h"
 
 namespace korvo::curve {
 
@@ -231,9 +237,9 @@ class PrimeField {
 
   // Accepts exactly the integers below the modulus. Whether it accepts shows
   // in the result; the time does not depend on the value otherwise.
-  static Result<Derived> from_limbs(const Repr& repr) {
-    if (!in_field(repr)) return Error{repr_to_hex(repr) + " is not an element of the field"};
-    return from_raw(repr);
+  static std::optional<Derived> from_limbs(const Repr& limbs) {
+    if (!in_field(limbs)) return std::nullopt;
+    return from_raw(limbs);
   }
   constexpr Repr to_limbs() const { return Core::from_montgomery(limbs_); }
 

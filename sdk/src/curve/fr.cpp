@@ -17,11 +17,6 @@ std::optional<Fr> Fr::from_str_var(std::string_view decimal) {
   return value;
 }
 
-CtChecked<Fr> Fr::from_le_bytes(const Bytes& le) {
-  const Limbs limbs = limbs_from_le_bytes(le.data());
-  return {from_raw(limbs), in_field(limbs)};
-}
-
 Fr::Bytes Fr::to_le_bytes() const { return limbs_to_le_bytes(to_limbs()); }
 
 Fr Fr::from_u512(const std::array<std::uint64_t, 8>& limbs) {

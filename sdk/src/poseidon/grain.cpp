@@ -1,5 +1,7 @@
 #include "poseidon/grain.h"
 
+#include <optional>
+
 namespace korvo::poseidon {
 namespace {
 
@@ -72,8 +74,8 @@ curve::Fr Grain::next_field_element_without_rejection() {
 
 curve::Fr Grain::next_round_constant() {
   for (;;) {
-    const curve::CtChecked<curve::Fr> candidate = curve::Fr::from_le_bytes(next_draw());
-    if (candidate.valid) return candidate.value;
+    const std::optional<curve::Fr> candidate = curve::Fr::from_le_bytes(next_draw());
+    if (candidate) return *candidate;
   }
 }
 

@@ -12,8 +12,6 @@ std::string limbs_to_hex(const std::array<std::uint64_t, 4>& limbs) {
   return encoding::hex_lower(encoding::U256(limbs).to_be_bytes());
 }
 
-constexpr const char* kWithheldValue = "0x<withheld> is not an element of the field";
-
 // Big-endian bytes as limbs, least significant first.
 curve::FsRepr repr_of(std::span<const std::uint8_t, 32> bytes) {
   curve::FsRepr repr{};
@@ -29,7 +27,7 @@ Result<Secret<curve::Fs>> FeConvert::from_be_bytes(std::span<const std::uint8_t>
   // Every value converted here is a would-be private key, and the failure
   // report may end up in a log: its digits are withheld, and never formatted.
   if (!from_be_bytes_if_canonical(bytes.first<32>(), *element)) {
-    return Error{ConversionError::prime_field_decoding(kWithheldValue).to_string()};
+    return Error{ConversionError::prime_field_decoding(not_in_field("0x<withheld>")).to_string()};
   }
   return element;
 }

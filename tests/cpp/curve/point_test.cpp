@@ -19,7 +19,7 @@ using P = Point<Unknown>;
 const Limbs kR = hex_limbs("30644e72e131a029b85045b68181585d2833e84879b9709143e1f593f0000001");
 const Limbs kS = Fs::char_();
 
-Result<P> read(const Limbs& y_and_sign) { return P::read_var(limbs_to_le_bytes(y_and_sign), jubjub_params()); }
+std::optional<P> read(const Limbs& y_and_sign) { return P::read_var(limbs_to_le_bytes(y_and_sign), jubjub_params()); }
 
 TEST(PointEncoding, NeutralAndSmallOrderPoints) {
   EXPECT_EQ(P::zero().to_le_bytes(), limbs_to_le_bytes(Limbs{1, 0, 0, 0}));
@@ -34,11 +34,9 @@ TEST(PointEncoding, NeutralAndSmallOrderPoints) {
 }
 
 TEST(PointEncoding, DecodingFailures) {
-  for (std::uint64_t y : {2, 4, 6}) EXPECT_EQ(read(Limbs{y, 0, 0, 0}).error().description, "not on curve") << y;
-  EXPECT_EQ(read(kR).error().description, "y is not in field");
-  EXPECT_EQ(read(Limbs{kR[0], kR[1], kR[2], kR[3] | 1ull << 63}).error().description, "y is not in field");
-  EXPECT_EQ(P::read_var(std::array<std::uint8_t, 31>{}, jubjub_params()).error().description,
-            "failed to fill whole buffer");
+  for (std::uint64_t y : {2, 4, 6}) EXPECT_FALSE(read(Limbs{y, 0, 0, 0})) << "not on curve: " << y;
+  EXPECT_FALSE(read(kR)) << "y is not in field";
+  EXPECT_FALSE(read(Limbs{kR[0], kR[1], kR[2], kR[3] | 1ull << 63})) << "y is not in field";
 }
 
 TEST(PointEncoding, FromXy) {
@@ -67,7 +65,7 @@ class PointLaws : public ::testing::Test {
     while (true) {
       Limbs y = testing::random_runs(rng_);
       y[3] &= 0x8fffffffffffffff;
-      if (auto p = read(y); p.ok()) return p.value();
+      if (auto p = read(y)) return *p;
     }
   }
   std::mt19937_64 rng_{17};
@@ -81,7 +79,7 @@ TEST_F(PointLaws, GroupLaws) {
     EXPECT_EQ(a.add(b, params).add(c, params), a.add(b.add(c, params), params));
     EXPECT_EQ(a.add(a, params), a.doubled());
     EXPECT_EQ(a.add(a.negate(), params), P::zero());
-    EXPECT_EQ(read(testing::limbs_from_bytes(a.add(b, params).to_le_bytes())).value(), a.add(b, params));
+    EXPECT_EQ(P::read_var(a.add(b, params).to_le_bytes(), params).value(), a.add(b, params));
     const Point<PrimeOrder> cleared = a.mul_by_cofactor();
     EXPECT_EQ(testing::double_and_add(cleared, kS, params), Point<PrimeOrder>::zero());
   }
