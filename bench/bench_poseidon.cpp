@@ -18,19 +18,19 @@ int main() {
 
   const double build_ms = median_ns(11, 1, [] {
     const korvo::poseidon::Spec params = korvo::poseidon::Spec::create(8, 63);
-    sink = params.constants().partial[0].into_repr()[0];
+    sink = params.constants().partial[0].to_limbs()[0];
   }) / 1e6;
 
   Fr x = Fr::from_u64(3);
   const Fr y = Fr::from_u64(0x123456789abcdefull).square();
   const double mul_ns = median_ns(101, 10000, [&] { x = x * y; });
-  sink = x.into_repr()[0];
+  sink = x.to_limbs()[0];
 
   const korvo::poseidon::Spec params = korvo::poseidon::Spec::create(8, 63);
   korvo::poseidon::State state;
   for (std::size_t k = 0; k < state.size(); ++k) state[k] = Fr::from_u64(k);
   const double permute_us = median_ns(51, 200, [&] { params.permute(state); }) / 1e3;
-  sink = state[0].into_repr()[0];
+  sink = state[0].to_limbs()[0];
 
   // Two independent states per call: the partial rounds' S-box chains overlap.
   korvo::poseidon::State other = state;
@@ -46,7 +46,7 @@ int main() {
                         params.permute(other);
                       }) / 1e3);
   }
-  sink = state[0].into_repr()[0] ^ other[0].into_repr()[0];
+  sink = state[0].to_limbs()[0] ^ other[0].to_limbs()[0];
 
   U256 a = U256::from_u64(7);
   const U256 b = U256::from_u64((5ull << 32) + 6);

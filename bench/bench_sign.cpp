@@ -19,21 +19,21 @@ int main() {
 
   const auto& params = curve::jubjub_params();
   const curve::Fs sk = *tx::private_key_from_string("0x05a094d3d2a9dda4bc15cd7a5219df3291dac11804fe70aacc03cbf0163884fd").value();
-  const auto msg = encoding::U256::from_str("0x2b3c4d5e6f708192a3b4c5d6e7f8091a2b3c4d5e6f708192a3b4c5d6e7f8091").value().to_little_endian();
+  const auto msg = encoding::U256::from_str("0x2b3c4d5e6f708192a3b4c5d6e7f8091a2b3c4d5e6f708192a3b4c5d6e7f8091").value().to_le_bytes();
   const auto fresh = tx::TxSignature::sign_msg(sk, msg);
   const curve::Point<curve::Unknown> public_key = params.mul_generator_ct(sk);
   const tx::Signature<curve::Unknown> signature{fresh.signature.r, fresh.signature.s};
 
-  const double nonce = median_ns(51, 100, [&] { sink = tx::Seed::deterministic_seed(sk, msg).value.into_repr()[0]; });
-  const double fixed = median_ns(51, 50, [&] { sink = params.mul_generator_ct(sk).x().into_repr()[0]; });
+  const double nonce = median_ns(51, 100, [&] { sink = tx::Seed::deterministic_seed(sk, msg).value.to_limbs()[0]; });
+  const double fixed = median_ns(51, 50, [&] { sink = params.mul_generator_ct(sk).x().to_limbs()[0]; });
   const double raw = median_ns(51, 50, [&] {
-    sink = tx::sign_raw_message(sk, msg, tx::Seed{sk}, params).s.into_repr()[0];
+    sink = tx::sign_raw_message(sk, msg, tx::Seed{sk}, params).s.to_limbs()[0];
   });
   const double fresh_check = median_ns(51, 20, [&] {
     tx::verify_fresh_signature(sk, msg, fresh.signature);
   });
-  const double affine = median_ns(51, 100, [&] { sink = fresh.signature.r.into_xy().first.into_repr()[0]; });
-  const double sign_msg = median_ns(51, 20, [&] { sink = tx::TxSignature::sign_msg(sk, msg).signature.s.into_repr()[0]; });
+  const double affine = median_ns(51, 100, [&] { sink = fresh.signature.r.into_xy().first.to_limbs()[0]; });
+  const double sign_msg = median_ns(51, 20, [&] { sink = tx::TxSignature::sign_msg(sk, msg).signature.s.to_limbs()[0]; });
   const double to_record = median_ns(51, 100, [&] { sink = fresh.to_jubjub_signature().s.limb(0); });
   const double verify = median_ns(21, 10, [&] {
     sink = tx::verify_for_raw_message(public_key, msg, signature, params);

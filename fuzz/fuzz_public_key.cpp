@@ -52,12 +52,12 @@ void packed_key(const std::string& text) {
     check(pair.value().y == "0x" + std::string(64, '0'));
     return;
   }
-  const auto bytes = value.to_little_endian();
+  const auto bytes = value.to_le_bytes();
   const auto point = korvo::curve::Point<korvo::curve::Unknown>::read_var(bytes, korvo::curve::jubjub_params());
-  check(point.ok());
-  const auto [x, y] = point.value().into_xy();
+  check(point.has_value());
+  const auto [x, y] = point->into_xy();
   // x = 0 has no odd root, so a set parity bit is dropped there.
-  if (!x.is_zero()) check(point.value().to_bytes() == bytes);
+  if (!x.is_zero()) check(point->to_le_bytes() == bytes);
 }
 
 // The first 32 bytes, made a key by keeping the top byte below 6.

@@ -22,12 +22,12 @@ using korvo::curve::FsRepr;
 bool check_fixed_base(const FsRepr& scalar) {
   using Table = korvo::curve::FixedBaseTable;
   const auto& params = korvo::curve::jubjub_params();
-  const auto expected = mul_var(params.signing_generator(), scalar, params).to_bytes();
+  const auto expected = mul_var(params.signing_generator(), scalar, params).to_le_bytes();
   // The compressed product of a secret copy of the scalar, made public again.
   const auto product_of_secret = [&](auto multiply) {
     FsRepr secret = scalar;
     mark_secret(secret);
-    auto bytes = multiply(secret).to_bytes();
+    auto bytes = multiply(secret).to_le_bytes();
     mark_public(bytes);
     return bytes;
   };
@@ -42,9 +42,9 @@ bool check_fixed_base(const FsRepr& scalar) {
 
 bool check_scalar_arithmetic(const FsRepr& sk_repr, const FsRepr& r_repr) {
   const Fs c = Fs::from_u64(0x1234567);
-  const Fs expected = c * Fs::from_repr(sk_repr).value() + Fs::from_repr(r_repr).value();
-  Fs sk = Fs::from_repr(sk_repr).value();
-  Fs r = Fs::from_repr(r_repr).value();
+  const Fs expected = c * Fs::from_limbs(sk_repr).value() + Fs::from_limbs(r_repr).value();
+  Fs sk = Fs::from_limbs(sk_repr).value();
+  Fs r = Fs::from_limbs(r_repr).value();
   mark_secret(sk);
   mark_secret(r);
   Fs s = c * sk + r;

@@ -26,7 +26,7 @@ MUTANTS = [
     mutant("portable-mul-top-carry", "sdk/src/curve/field_core.h", "t[3] = carry_a + carry_m;", "t[3] = carry_a;"),
     # The curve: decompression, the curve equation, the subgroup test, the scalar products.
     mutant("point-decompress-sign", "sdk/src/curve/point.cpp",
-           "if (((x->into_repr()[0] & 1) != 0) != x_odd) *x = -*x;", "if (((x->into_repr()[0] & 1) != 0) == x_odd) *x = -*x;"),
+           "if (((x->to_limbs()[0] & 1) != 0) != x_odd) *x = -*x;", "if (((x->to_limbs()[0] & 1) != 0) == x_odd) *x = -*x;"),
     mutant("point-on-curve-check", "sdk/src/curve/point.cpp",
            "if (y2 - x2 != Fr::one() + params.edwards_d() * x2 * y2) return std::nullopt;",
            "if (y2 + x2 != Fr::one() + params.edwards_d() * x2 * y2) return std::nullopt;"),
@@ -90,8 +90,8 @@ MUTANTS = [
     mutant("verify-equation-s-sign", "sdk/src/tx/eddsa.cpp",
            "short_c.v_negative ? v_s : -v_s;", "short_c.v_negative ? -v_s : v_s;"),
     mutant("verify-s-range", "sdk/src/tx/packed_signature.cpp",
-           "auto s = curve::Fs::from_repr(signature.s.limbs());",
-           "Result<curve::Fs> s = curve::Fs::from_raw(signature.s.limbs());"),
+           "auto s = curve::Fs::from_limbs(signature.s.limbs());",
+           "std::optional<curve::Fs> s = curve::Fs::from_raw(signature.s.limbs());"),
     # The operations: the order of the checks, and which failures are internal.
     mutant("sign-checks-key-first", "sdk/src/lib/sign_operations.cpp",
            "    KORVO_TRY(message, encoding::U256::from_str(msg));\n    KORVO_TRY(sk, tx::private_key_from_string(private_key));\n",

@@ -102,9 +102,9 @@ void add_field_windows(const korvo::curve::Fs& value) {
   static_assert(sizeof value == sizeof montgomery);
   std::memcpy(montgomery.data(), &value, sizeof montgomery);
   add_windows(montgomery);
-  const korvo::encoding::U256 canonical(value.into_repr());
-  add_windows(canonical.to_little_endian());
-  add_windows(canonical.to_big_endian());
+  const korvo::encoding::U256 canonical(value.to_limbs());
+  add_windows(canonical.to_le_bytes());
+  add_windows(canonical.to_be_bytes());
   add_text_windows(canonical.to_hex().substr(2));
 }
 
@@ -134,7 +134,7 @@ const std::string kWithdraw =
     R"({"nonce":"1","public_key":"0x1","expiration_timestamp":"2","position_id":"3","amount":"4",)"
     R"("eth_address":"0x5","asset_id":"0x6"})";
 
-Bytes32 message_bytes(std::string_view hex) { return korvo::encoding::U256::from_str(hex).value().to_little_endian(); }
+Bytes32 message_bytes(std::string_view hex) { return korvo::encoding::U256::from_str(hex).value().to_le_bytes(); }
 
 class Residues : public ::testing::Test {
  protected:
@@ -163,7 +163,7 @@ class Residues : public ::testing::Test {
     const auto bytes = korvo::encoding::U256::from_str(std::string(text.substr(0, 2 + 2 * decoded_bytes)) +
                                                        std::string(64 - 2 * decoded_bytes, '0'))
                            .value()
-                           .to_big_endian();
+                           .to_be_bytes();
     add_windows(std::span(bytes).first(decoded_bytes));
     add_text_windows(text.substr(2));
   }

@@ -7,9 +7,16 @@
 //
 // Bounds: "reduced" means below the modulus q. Every element an operation
 // returns is reduced; the operations below state what they accept.
+//
+// Failures leave the curve layer in one way: a value that may not exist is a
+// std::optional (whether it exists may show in the time taken), or a
+// CtChecked (fr.h) where even that must not be branched on. A violated
+// precondition is an internal failure (support/failure.h). Nothing here
+// words an error: the SDK layers above write the texts.
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <type_traits>
 
@@ -20,7 +27,6 @@
 #include "curve/limbs.h"
 #include "curve/modular_add_x86.h"
 #include "curve/montgomery_adx.h"
-#include "support/result.h"
 
 namespace korvo::curve {
 
@@ -28,12 +34,12 @@ namespace korvo::curve {
 std::string repr_to_hex(const Limbs& repr);
 
 // 32 bytes as a little-endian integer (limb i from bytes 8i..8i+7) and back.
-constexpr Limbs limbs_from_le(const std::uint8_t* bytes) {
+constexpr Limbs limbs_from_le_bytes(const std::uint8_t* bytes) {
   Limbs out{};
   for (int i = 0; i < 32; ++i) out[i / 8] |= std::uint64_t{bytes[i]} << (8 * (i % 8));
   return out;
 }
-constexpr std::array<std::uint8_t, 32> limbs_to_le(const Limbs& limbs) {
+constexpr std::array<std::uint8_t, 32> limbs_to_le_bytes(const Limbs& limbs) {
   std::array<std::uint8_t, 32> out{};
   for (int i = 0; i < 32; ++i) out[i] = static_cast<std::uint8_t>(limbs[i / 8] >> (8 * (i % 8)));
   return out;
@@ -231,11 +237,11 @@ class PrimeField {
 
   // Accepts exactly the integers below the modulus. Whether it accepts shows
   // in the result; the time does not depend on the value otherwise.
-  static Result<Derived> from_repr(const Repr& repr) {
-    if (!in_field(repr)) return Error{repr_to_hex(repr) + " is not an element of the field"};
-    return from_raw(repr);
+  static std::optional<Derived> from_limbs(const Repr& limbs) {
+    if (!in_field(limbs)) return std::nullopt;
+    return from_raw(limbs);
   }
-  constexpr Repr into_repr() const { return Core::from_montgomery(limbs_); }
+  constexpr Repr to_limbs() const { return Core::from_montgomery(limbs_); }
 
   // Inlined everywhere: a call per field operation costs as much as the operation.
   [[gnu::always_inline]] constexpr Derived operator+(const Derived& o) const {

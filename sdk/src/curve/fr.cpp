@@ -17,12 +17,7 @@ std::optional<Fr> Fr::from_str_var(std::string_view decimal) {
   return value;
 }
 
-Checked<Fr> Fr::from_repr(const Bytes& le) {
-  const Limbs limbs = limbs_from_le(le.data());
-  return {from_raw(limbs), in_field(limbs)};
-}
-
-Fr::Bytes Fr::to_repr() const { return limbs_to_le(into_repr()); }
+Fr::Bytes Fr::to_le_bytes() const { return limbs_to_le_bytes(to_limbs()); }
 
 Fr Fr::from_u512(const std::array<std::uint64_t, 8>& limbs) {
   const Limbs lo{limbs[0], limbs[1], limbs[2], limbs[3]};
@@ -30,13 +25,13 @@ Fr Fr::from_u512(const std::array<std::uint64_t, 8>& limbs) {
   return from_stored(Core::add(Core::mul(FrParams::R2, lo), Core::mul(FrParams::R3, hi)));
 }
 
-Fr Fr::from_bytes_wide(const std::array<std::uint8_t, 64>& le) {
-  const Limbs lo = limbs_from_le(le.data());
-  const Limbs hi = limbs_from_le(le.data() + 32);
+Fr Fr::from_le_bytes_wide(const std::array<std::uint8_t, 64>& le) {
+  const Limbs lo = limbs_from_le_bytes(le.data());
+  const Limbs hi = limbs_from_le_bytes(le.data() + 32);
   return from_u512({lo[0], lo[1], lo[2], lo[3], hi[0], hi[1], hi[2], hi[3]});
 }
 
-Checked<Fr> Fr::invert() const {
+CtChecked<Fr> Fr::invert() const {
   // The inverse of the stored a*R is a^-1*R^-1; the Montgomery product with
   // R^3 turns it into the stored form a^-1*R.
   const Limbs inverse = divstep_inverse(stored(), FrParams::MODULUS, FrParams::INV);

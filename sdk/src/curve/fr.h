@@ -1,7 +1,7 @@
 #pragma once
 // Fr: the BN254 scalar field, base field of Baby JubJub and field of the
-// Poseidon hash. Two families of conversions share one element type: limb
-// forms with error values (curve), byte forms with validity flags (Poseidon).
+// Poseidon hash. One element type serves both: the curve reads and writes
+// canonical limbs, the Poseidon hash 32- and 64-byte little-endian forms.
 
 #include <array>
 #include <cstdint>
@@ -14,10 +14,11 @@ namespace korvo::curve {
 
 using FrRepr = Limbs;
 
-// A value with a flag computed without branching; the value is meaningful
-// only when `valid`.
+// A value with a validity flag computed without branching, for results whose
+// validity may itself be secret (the inverse of a secret z): the caller
+// decides whether to branch on it. The value is meaningful only when `valid`.
 template <class F>
-struct Checked {
+struct CtChecked {
   F value;
   bool valid;
 };
@@ -40,19 +41,16 @@ class Fr : public PrimeField<Fr, FrParams> {
 
   constexpr Fr() = default;
 
-  // Curve family.
-  using PrimeField::from_repr;
   // Decimal digits without sign or leading zero; values at or above r wrap.
   // Variable time: for the curve's public constants.
   static std::optional<Fr> from_str_var(std::string_view decimal);
 
-  // Poseidon family.
-  // Little-endian bytes; valid exactly when the integer is below r.
-  static Checked<Fr> from_repr(const Bytes& le);
-  Bytes to_repr() const;
+  // Little-endian bytes; as from_limbs, nothing unless the integer is below r.
+  static std::optional<Fr> from_le_bytes(const Bytes& le) { return from_limbs(limbs_from_le_bytes(le.data())); }
+  Bytes to_le_bytes() const;
   // 512-bit little-endian integer reduced modulo r.
   static Fr from_u512(const std::array<std::uint64_t, 8>& limbs);
-  static Fr from_bytes_wide(const std::array<std::uint8_t, 64>& le);
+  static Fr from_le_bytes_wide(const std::array<std::uint8_t, 64>& le);
   static constexpr Fr from_u128(unsigned __int128 v) {
     return from_raw(limbs_from_u128(v));
   }
@@ -64,7 +62,7 @@ class Fr : public PrimeField<Fr, FrParams> {
   static constexpr Fr scaled_for_raw(const Fr& w) { return w * from_stored(FrParams::R2); }
   // The inverse (a^(r-2)) in constant time, by divsteps; invalid exactly for
   // zero, which gives zero.
-  Checked<Fr> invert() const;
+  CtChecked<Fr> invert() const;
 };
 
 }  // namespace korvo::curve

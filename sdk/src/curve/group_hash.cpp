@@ -39,8 +39,8 @@ std::optional<Point<PrimeOrder>> baby_group_hash(std::span<const std::uint8_t> t
                                                  const JubjubParams& params) {
   const auto digest = group_hash_digest(tag, personalization);
   const auto decoded = Point<Unknown>::read_var(digest, params);
-  if (!decoded.ok()) return std::nullopt;
-  const Point<PrimeOrder> cleared = decoded.value().mul_by_cofactor();
+  if (!decoded) return std::nullopt;
+  const Point<PrimeOrder> cleared = decoded->mul_by_cofactor();
   if (cleared == Point<PrimeOrder>::zero()) return std::nullopt;
   return cleared;
 }

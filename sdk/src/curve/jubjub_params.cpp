@@ -34,7 +34,7 @@ AltJubjubBn256::AltJubjubBn256()
 Point<PrimeOrder> AltJubjubBn256::mul_generator_ct(const FsRepr& k) const { return signing_table_->mul(k); }
 
 Point<PrimeOrder> AltJubjubBn256::mul_generator_ct(const Fs& k) const {
-  FsRepr repr = k.into_repr();
+  FsRepr repr = k.to_limbs();
   const Point<PrimeOrder> product = mul_generator_ct(repr);
   wipe(repr);
   return product;

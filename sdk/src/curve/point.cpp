@@ -7,9 +7,9 @@
 namespace korvo::curve {
 
 std::array<std::uint8_t, 32> compress_affine(const Fr& x, const Fr& y) {
-  Limbs repr = y.into_repr();
-  repr[3] |= (x.into_repr()[0] & 1) << 63;
-  return limbs_to_le(repr);
+  Limbs repr = y.to_limbs();
+  repr[3] |= (x.to_limbs()[0] & 1) << 63;
+  return limbs_to_le_bytes(repr);
 }
 
 template <class Subgroup>
@@ -23,22 +23,22 @@ std::optional<Point<Subgroup>> Point<Subgroup>::from_xy(const Fr& x, const Fr& y
 }
 
 template <class Subgroup>
-Result<Point<Subgroup>> Point<Subgroup>::read_var(std::span<const std::uint8_t> bytes, const JubjubParams& params)
+std::optional<Point<Subgroup>> Point<Subgroup>::read_var(std::span<const std::uint8_t, 32> bytes,
+                                                         const JubjubParams& params)
   requires(std::is_same_v<Subgroup, Unknown>)
 {
-  if (bytes.size() < 32) return Error{"failed to fill whole buffer"};
-  Limbs repr = limbs_from_le(bytes.data());
-  const bool x_odd = (repr[3] >> 63) != 0;
-  repr[3] &= ~(std::uint64_t{1} << 63);
-  auto y = Fr::from_repr(repr);
-  if (!y.ok()) return Error{"y is not in field"};
-  const Fr y2 = y.value().square();
+  Limbs y_limbs = limbs_from_le_bytes(bytes.data());
+  const bool x_odd = (y_limbs[3] >> 63) != 0;
+  y_limbs[3] &= ~(std::uint64_t{1} << 63);
+  const auto y = Fr::from_limbs(y_limbs);
+  if (!y) return std::nullopt;
+  const Fr y2 = y->square();
   const Fr den = params.edwards_d() * y2 + Fr::one();
-  if (den.is_zero()) return Error{"not on curve"};
+  if (den.is_zero()) return std::nullopt;
   auto x = sqrt_ratio_var(y2 - Fr::one(), den);
-  if (!x) return Error{"not on curve"};
-  if (((x->into_repr()[0] & 1) != 0) != x_odd) *x = -*x;
-  return Point(*x, y.value(), *x * y.value(), Fr::one());
+  if (!x) return std::nullopt;
+  if (((x->to_limbs()[0] & 1) != 0) != x_odd) *x = -*x;
+  return Point(*x, *y, *x * *y, Fr::one());
 }
 
 template <class Subgroup>
@@ -55,7 +55,7 @@ void Point<Subgroup>::write(std::span<std::uint8_t, 32> out) const {
 }
 
 template <class Subgroup>
-std::array<std::uint8_t, 32> Point<Subgroup>::to_bytes() const {
+std::array<std::uint8_t, 32> Point<Subgroup>::to_le_bytes() const {
   std::array<std::uint8_t, 32> out;
   write(out);
   return out;

@@ -19,7 +19,6 @@
 #include "curve/fr.h"
 #include "curve/fs.h"
 #include "curve/jubjub_params_interface.h"
-#include "support/result.h"
 
 namespace korvo::curve {
 
@@ -59,10 +58,10 @@ class Point {
   static std::optional<Point> from_xy(const Fr& x, const Fr& y, const JubjubParams& params)
     requires(std::is_same_v<Subgroup, Unknown>);
 
-  // Decompresses the first 32 bytes: y little-endian, bit 255 the parity of x.
-  // Errors: "failed to fill whole buffer", "y is not in field", "not on curve".
-  // Variable time (a square root): for public encodings only.
-  static Result<Point> read_var(std::span<const std::uint8_t> bytes, const JubjubParams& params)
+  // Decompresses y little-endian with the parity of x in bit 255: nothing
+  // when y is not below r or no curve point has that y. Variable time (a
+  // square root): for public encodings only.
+  static std::optional<Point> read_var(std::span<const std::uint8_t, 32> bytes, const JubjubParams& params)
     requires(std::is_same_v<Subgroup, Unknown>);
 
   // Affine coordinates. z is never zero for points made by these operations.
@@ -72,7 +71,7 @@ class Point {
 
   // The compression that `read_var` accepts.
   void write(std::span<std::uint8_t, 32> out) const;
-  std::array<std::uint8_t, 32> to_bytes() const;
+  std::array<std::uint8_t, 32> to_le_bytes() const;
 
   // Unified addition; complete on this curve (a square, d non-square).
   // 9 products (one by d).

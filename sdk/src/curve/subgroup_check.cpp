@@ -18,7 +18,7 @@ constexpr Limbs eighth_of_group_order() {
 constexpr Limbs kExponent = eighth_of_group_order();
 
 Fr inverse_of(const Fr& value) {
-  const Checked<Fr> inverse = value.invert();
+  const CtChecked<Fr> inverse = value.invert();
   ensure(inverse.valid, "subgroup check: a degenerate constant");
   return inverse.value;
 }
@@ -38,8 +38,8 @@ Point<Unknown> order_eight_point(const JubjubParams& params) {
     std::array<std::uint8_t, 32> bytes{};
     bytes[0] = y;
     const auto p = Point<Unknown>::read_var(bytes, params);
-    if (!p.ok()) continue;
-    const Point<Unknown> torsion = mul_var(p.value(), Fs::char_(), params);
+    if (!p) continue;
+    const Point<Unknown> torsion = mul_var(*p, Fs::char_(), params);
     if (torsion.doubled().doubled() != Point<Unknown>::zero()) return torsion;
     ensure(y != 255, "subgroup check: no point of order 8 found");
   }

@@ -14,8 +14,8 @@ U256 U256::from_i128(__int128 v) {
   return from_u128(static_cast<unsigned __int128>(v));
 }
 
-U256 U256::from_little_endian(std::span<const std::uint8_t> bytes) {
-  ensure(bytes.size() <= 32, "U256::from_little_endian: more than 32 bytes");
+U256 U256::from_le_bytes(std::span<const std::uint8_t> bytes) {
+  ensure(bytes.size() <= 32, "U256::from_le_bytes: more than 32 bytes");
   Limbs limbs{};
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     limbs[i / 8] |= static_cast<std::uint64_t>(bytes[i]) << (8 * (i % 8));
@@ -23,14 +23,14 @@ U256 U256::from_little_endian(std::span<const std::uint8_t> bytes) {
   return U256(limbs);
 }
 
-std::array<std::uint8_t, 32> U256::to_little_endian() const {
+std::array<std::uint8_t, 32> U256::to_le_bytes() const {
   std::array<std::uint8_t, 32> out{};
   for (std::size_t i = 0; i < 32; ++i) out[i] = static_cast<std::uint8_t>(limbs_[i / 8] >> (8 * (i % 8)));
   return out;
 }
 
-std::array<std::uint8_t, 32> U256::to_big_endian() const {
-  auto out = to_little_endian();
+std::array<std::uint8_t, 32> U256::to_be_bytes() const {
+  auto out = to_le_bytes();
   for (std::size_t i = 0; i < 16; ++i) std::swap(out[i], out[31 - i]);
   return out;
 }
@@ -58,7 +58,7 @@ Result<U256> U256::from_str_radix(std::string_view text, unsigned radix) {
 }
 
 std::string U256::to_hex() const {
-  const auto be = to_big_endian();
+  const auto be = to_be_bytes();
   return "0x" + hex_lower(be);
 }
 

@@ -28,9 +28,9 @@ class U256 {
   static U256 from_i128(__int128 v);
 
   // At most 32 bytes, zero-extended on the high side; more is an internal failure.
-  static U256 from_little_endian(std::span<const std::uint8_t> bytes);
-  std::array<std::uint8_t, 32> to_little_endian() const;
-  std::array<std::uint8_t, 32> to_big_endian() const;
+  static U256 from_le_bytes(std::span<const std::uint8_t> bytes);
+  std::array<std::uint8_t, 32> to_le_bytes() const;
+  std::array<std::uint8_t, 32> to_be_bytes() const;
 
   // Hex text: one optional lower-case "0x", at most 64 digits of either case.
   // The error is the bare hex error text, e.g. "Invalid character 'g' at position 0".

@@ -10,7 +10,7 @@ namespace {
 
 // Signs the 32 little-endian bytes of `message`.
 tx::JubjubSignature sign_message(const curve::Fs& sk, const encoding::U256& message) {
-  const auto bytes = message.to_little_endian();
+  const auto bytes = message.to_le_bytes();
   return tx::TxSignature::sign_msg(sk, bytes).to_jubjub_signature();
 }
 

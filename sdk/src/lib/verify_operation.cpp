@@ -17,7 +17,7 @@ Result<bool> verify_signature(std::string_view sig_r, std::string_view sig_s, st
   KORVO_TRY(packed_key, encoding::U256::from_str(pub_key_x));
   const auto affine = tx::to_baby_jubjub_point(tx::PackedPublicKey{packed_key});
   KORVO_TRY(public_key, tx::convert_to_pubkey(affine.x, affine.y));
-  const auto bytes = message.to_little_endian();
+  const auto bytes = message.to_le_bytes();
   return tx::verify_for_raw_message(public_key, bytes, signature, curve::jubjub_params());
 }
 

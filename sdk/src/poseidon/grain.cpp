@@ -1,5 +1,7 @@
 #include "poseidon/grain.h"
 
+#include <optional>
+
 namespace korvo::poseidon {
 namespace {
 
@@ -67,13 +69,13 @@ curve::Fr Grain::next_field_element_without_rejection() {
   const std::array<std::uint8_t, 32> low = next_draw();
   std::array<std::uint8_t, 64> wide{};
   for (std::size_t i = 0; i < low.size(); ++i) wide[i] = low[i];
-  return curve::Fr::from_bytes_wide(wide);
+  return curve::Fr::from_le_bytes_wide(wide);
 }
 
 curve::Fr Grain::next_round_constant() {
   for (;;) {
-    const curve::Checked<curve::Fr> candidate = curve::Fr::from_repr(next_draw());
-    if (candidate.valid) return candidate.value;
+    const std::optional<curve::Fr> candidate = curve::Fr::from_le_bytes(next_draw());
+    if (candidate) return *candidate;
   }
 }
 

@@ -10,7 +10,7 @@ MDSMatrix MDSMatrix::cauchy(const State& xs, const State& ys) {
   Matrix<kWidth> m;
   for (std::size_t i = 0; i < kWidth; ++i) {
     for (std::size_t j = 0; j < kWidth; ++j) {
-      const curve::Checked<Fr> inverse = (xs[i] + ys[j]).invert();
+      const curve::CtChecked<Fr> inverse = (xs[i] + ys[j]).invert();
       ensure(inverse.valid, "Cauchy matrix entry has no inverse");
       m.at(i, j) = inverse.value;
     }

@@ -1,6 +1,12 @@
 #pragma once
 // Result<T>: the value of an operation or an error value carrying its
 // description text. Error values are returned, never thrown.
+//
+// The one failure model of the SDK layers (encoding, transaction, tx, lib):
+// what they return to each other and to the public functions, which turn it
+// into an sdk::Outcome (api/guarded.h). The arithmetic below them (curve,
+// poseidon) says "no such value" instead and leaves the wording to these
+// layers; a violated precondition anywhere is an internal failure (failure.h).
 
 #include <string>
 #include <utility>

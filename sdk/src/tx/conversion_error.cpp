@@ -20,4 +20,6 @@ std::string ConversionError::to_string() const {
   return detail;
 }
 
+std::string not_in_field(std::string_view value) { return std::string(value) + " is not an element of the field"; }
+
 }  // namespace korvo::tx

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace korvo::tx {
 
@@ -20,5 +21,10 @@ struct ConversionError {
 
   std::string to_string() const;
 };
+
+// The field's own text for an integer at or above its modulus, the integer
+// shown as `value` ("0x" and 64 digits, or withheld): the text that
+// prime_field_decoding carries and that the point conversions report bare.
+std::string not_in_field(std::string_view value);
 
 }  // namespace korvo::tx

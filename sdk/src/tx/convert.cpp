@@ -9,10 +9,8 @@ namespace korvo::tx {
 namespace {
 
 std::string limbs_to_hex(const std::array<std::uint64_t, 4>& limbs) {
-  return encoding::hex_lower(encoding::U256(limbs).to_big_endian());
+  return encoding::hex_lower(encoding::U256(limbs).to_be_bytes());
 }
-
-constexpr const char* kWithheldValue = "0x<withheld> is not an element of the field";
 
 // Big-endian bytes as limbs, least significant first.
 curve::FsRepr repr_of(std::span<const std::uint8_t, 32> bytes) {
@@ -23,18 +21,18 @@ curve::FsRepr repr_of(std::span<const std::uint8_t, 32> bytes) {
 
 }  // namespace
 
-Result<Secret<curve::Fs>> FeConvert::from_bytes(std::span<const std::uint8_t> bytes) {
+Result<Secret<curve::Fs>> FeConvert::from_be_bytes(std::span<const std::uint8_t> bytes) {
   if (bytes.size() != 32) return Error{ConversionError::incorrect_input_size(bytes.size(), 32).to_string()};
   Secret<curve::Fs> element;
   // Every value converted here is a would-be private key, and the failure
   // report may end up in a log: its digits are withheld, and never formatted.
-  if (!from_bytes_if_canonical(bytes.first<32>(), *element)) {
-    return Error{ConversionError::prime_field_decoding(kWithheldValue).to_string()};
+  if (!from_be_bytes_if_canonical(bytes.first<32>(), *element)) {
+    return Error{ConversionError::prime_field_decoding(not_in_field("0x<withheld>")).to_string()};
   }
   return element;
 }
 
-bool FeConvert::from_bytes_if_canonical(std::span<const std::uint8_t, 32> bytes, curve::Fs& element) {
+bool FeConvert::from_be_bytes_if_canonical(std::span<const std::uint8_t, 32> bytes, curve::Fs& element) {
   Secret<curve::FsRepr> repr(repr_of(bytes));
   const bool canonical = curve::Fs::in_field(*repr);
   declassify(canonical);  // a rejection tells only that the value was out of range
@@ -42,8 +40,8 @@ bool FeConvert::from_bytes_if_canonical(std::span<const std::uint8_t, 32> bytes,
   return canonical;
 }
 
-std::string FeConvert::to_hex(const curve::Fs& value) { return limbs_to_hex(value.into_repr()); }
+std::string FeConvert::to_hex(const curve::Fs& value) { return limbs_to_hex(value.to_limbs()); }
 
-std::string FeConvert::to_hex(const curve::Fr& value) { return limbs_to_hex(value.into_repr()); }
+std::string FeConvert::to_hex(const curve::Fr& value) { return limbs_to_hex(value.to_limbs()); }
 
 }  // namespace korvo::tx

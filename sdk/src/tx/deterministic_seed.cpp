@@ -27,7 +27,7 @@ void rekey(Bytes32& key, std::initializer_list<std::span<const std::uint8_t>> da
 
 Seed Seed::deterministic_seed(const curve::Fs& sk, std::span<const std::uint8_t> msg) {
   Bytes32 h1 = sha256(msg);
-  Bytes32 x = encoding::U256(sk.into_repr()).to_big_endian();
+  Bytes32 x = encoding::U256(sk.to_limbs()).to_be_bytes();
   Bytes32 v;
   v.fill(0x01);
   Bytes32 k{};
@@ -43,7 +43,7 @@ Seed Seed::deterministic_seed(const curve::Fs& sk, std::span<const std::uint8_t>
     Secret<Bytes32> candidate(mac.mac_word(v));
     // Candidates are never reduced: one at or above the modulus is dropped.
     Seed seed;
-    if (FeConvert::from_bytes_if_canonical(*candidate, seed.value)) {
+    if (FeConvert::from_be_bytes_if_canonical(*candidate, seed.value)) {
       wipe(k);
       wipe(v);
       return seed;

@@ -31,11 +31,11 @@ bool verify_for_raw_message(const curve::Point<curve::Unknown>& public_key, std:
   // A*c + R - G*S = 0 multiplied by v with u = v*c mod s:
   // u*A + v*R - G*(v*S) = 0. A, R and G lie in the subgroup of order s and
   // v is not a multiple of s, so the two equations hold together.
-  const curve::ShortMultiple short_c = curve::short_multiple(c.into_repr());
+  const curve::ShortMultiple short_c = curve::short_multiple(c.to_limbs());
   const curve::Fs v_s = curve::Fs::from_raw(curve::limbs_from_u128(short_c.v)) * signature.s;
   const curve::Fs minus_v_s = short_c.v_negative ? v_s : -v_s;
   const curve::Point<curve::Unknown> r = short_c.v_negative ? signature.r.negate() : signature.r;
-  return params.mul_pair_add_generator_var(public_key, short_c.u, r, short_c.v, minus_v_s.into_repr()) ==
+  return params.mul_pair_add_generator_var(public_key, short_c.u, r, short_c.v, minus_v_s.to_limbs()) ==
          curve::Point<curve::Unknown>::zero();
 }
 

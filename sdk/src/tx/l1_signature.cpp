@@ -16,7 +16,7 @@ Result<L1Signature> l1_sign(std::string_view msg, std::string_view private_key) 
   const std::string_view msg_digits = encoding::strip_hex_prefixes(msg);
   KORVO_TRY(sk, private_key_from_string(private_key));
   KORVO_TRY(message, encoding::U256::from_str(msg_digits));
-  const auto bytes = message.to_little_endian();
+  const auto bytes = message.to_le_bytes();
   const TxSignature signed_message = TxSignature::sign_msg(*sk, bytes);
   // With the shared parameters, equal to a freshly built set, A = G*sk is
   // the same point. One inversion gives both its packed form and its affine x.

@@ -19,7 +19,7 @@ BabyJubjubPoint to_baby_jubjub_point(const PackedPublicKey& key) {
 
 PublicKeyForms public_key_forms(const curve::Point<curve::PrimeOrder>& point) {
   const auto [x, y] = point.into_xy();
-  return {PackedPublicKey{encoding::U256::from_little_endian(curve::compress_affine(x, y))}, x};
+  return {PackedPublicKey{encoding::U256::from_le_bytes(curve::compress_affine(x, y))}, x};
 }
 
 }  // namespace korvo::tx

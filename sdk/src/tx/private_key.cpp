@@ -19,7 +19,7 @@ Result<std::string> private_key_from_seed(std::span<const std::uint8_t> seed) {
   Secret<curve::Fs> key;
   do {
     *candidate = sha256(*candidate);
-  } while (!FeConvert::from_bytes_if_canonical(*candidate, *key));
+  } while (!FeConvert::from_be_bytes_if_canonical(*candidate, *key));
   std::string text;
   text.reserve(2 + 2 * candidate->size());
   text += "0x";
@@ -31,7 +31,7 @@ Result<Secret<curve::Fs>> private_key_from_string(std::string_view text) {
   Secret<Bytes32> bytes;
   KORVO_TRY(size, encoding::decode_secret_hex(text, *bytes));
   if (size != bytes->size()) return Error{ConversionError::incorrect_input_size(size, bytes->size()).to_string()};
-  return FeConvert::from_bytes(*bytes);
+  return FeConvert::from_be_bytes(*bytes);
 }
 
 }  // namespace korvo::tx

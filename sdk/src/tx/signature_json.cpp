@@ -10,7 +10,7 @@ std::string to_json(const JubjubSignature& signature) {
   // R travels packed, exactly as a public key does. The rebuilt point has
   // z = 1, so its coordinates compress as they are.
   const auto r = point_from_xy(signature.r.x, signature.r.y);
-  const auto packed_r = encoding::U256::from_little_endian(curve::compress_affine(r.x(), r.y()));
+  const auto packed_r = encoding::U256::from_le_bytes(curve::compress_affine(r.x(), r.y()));
   return encoding::JsonObjectWriter().member("r", packed_r.to_hex()).member("s", signature.s.to_hex()).finish();
 }
 

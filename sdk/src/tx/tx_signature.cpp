@@ -47,7 +47,7 @@ TxSignature TxSignature::sign_msg(const curve::Fs& sk, std::span<const std::uint
 
 JubjubSignature TxSignature::to_jubjub_signature() const {
   const auto [x, y] = signature.r.into_xy();
-  return {{encoding::U256(x.into_repr()), encoding::U256(y.into_repr())}, encoding::U256(signature.s.into_repr())};
+  return {{encoding::U256(x.to_limbs()), encoding::U256(y.to_limbs())}, encoding::U256(signature.s.to_limbs())};
 }
 
 }  // namespace korvo::tx

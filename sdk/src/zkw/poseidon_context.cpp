@@ -35,8 +35,8 @@ std::array<std::array<std::uint64_t, 4>, 2> PoseidonContext::finalize_pair(Posei
     ensure(context->hasher_.has_value(), "Poseidon context has no sponge");
   }
   const auto results = poseidon::Poseidon::update_exact_pair(*a.hasher_, a.buffer_, *b.hasher_, b.buffer_);
-  a.generator_.limbs = results[0].into_repr();
-  b.generator_.limbs = results[1].into_repr();
+  a.generator_.limbs = results[0].to_limbs();
+  b.generator_.limbs = results[1].to_limbs();
   return {a.generator_.limbs, b.generator_.limbs};
 }
 
@@ -44,7 +44,7 @@ std::uint64_t PoseidonContext::poseidon_finalize() {
   ensure(buffered_ == buffer_.size(), "Poseidon buffer is not full");
   if (generator_.position == 0) {
     ensure(hasher_.has_value(), "Poseidon context has no sponge");
-    generator_.limbs = hasher_->update_exact(buffer_).into_repr();
+    generator_.limbs = hasher_->update_exact(buffer_).to_limbs();
   }
   const std::uint64_t limb = generator_.limbs[generator_.position];
   generator_.position = (generator_.position + 1) % generator_.limbs.size();

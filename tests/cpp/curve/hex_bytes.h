@@ -1,5 +1,5 @@
 #pragma once
-// Encodings as hex text (byte 0 first) and back to limbs.
+// Encodings as hex text, byte 0 first.
 
 #include <array>
 #include <cstdint>
@@ -15,7 +15,5 @@ inline std::string hex_of(const std::array<std::uint8_t, 32>& bytes) {
   for (std::uint8_t b : bytes) out += {kDigits[b >> 4], kDigits[b & 0xf]};
   return out;
 }
-
-inline Limbs limbs_from_bytes(const std::array<std::uint8_t, 32>& bytes) { return limbs_from_le(bytes.data()); }
 
 }  // namespace korvo::curve::testing

@@ -57,7 +57,7 @@ TEST(JointMultiplication, MatchesDoubleAndAdds) {
       const P slow = testing::double_and_add(p, k, params)
                          .add(testing::double_and_add(q, l, params), params)
                          .add(testing::double_and_add(g, m, params), params);
-      ASSERT_EQ(testing::hex_of(fast.to_bytes()), testing::hex_of(slow.to_bytes()))
+      ASSERT_EQ(testing::hex_of(fast.to_le_bytes()), testing::hex_of(slow.to_le_bytes()))
           << repr_to_hex(k) << " " << repr_to_hex(l) << " " << repr_to_hex(m);
       ASSERT_EQ(fast.add(p, params), slow.add(p, params)) << "t must be consistent";
     }

@@ -14,8 +14,8 @@ inline std::array<Point<Unknown>, 8> torsion_points(const JubjubParams& params) 
     bytes[0] = y;
     bytes[31] = 0x80;
     const auto p = Point<Unknown>::read_var(bytes, params);
-    if (!p.ok()) continue;
-    const Point<Unknown> t = double_and_add(p.value(), Fs::char_(), params);
+    if (!p) continue;
+    const Point<Unknown> t = double_and_add(*p, Fs::char_(), params);
     if (t.doubled().doubled() == Point<Unknown>::zero()) continue;
     std::array<Point<Unknown>, 8> multiples;
     for (std::size_t j = 1; j < multiples.size(); ++j) multiples[j] = multiples[j - 1].add(t, params);

@@ -48,16 +48,16 @@ TEST(U256Text, FixedWidthLowerCase) {
 
 TEST(U256Bytes, LittleAndBigEndian) {
   const U256 v(U256::Limbs{0x0706050403020100ull, 0, 0, 0x1f1e1d1c1b1a1918ull});
-  const auto le = v.to_little_endian();
+  const auto le = v.to_le_bytes();
   EXPECT_EQ(le[0], 0x00);
   EXPECT_EQ(le[7], 0x07);
   EXPECT_EQ(le[31], 0x1f);
-  EXPECT_EQ(U256::from_little_endian(le), v);
-  EXPECT_EQ(v.to_big_endian()[0], 0x1f);
+  EXPECT_EQ(U256::from_le_bytes(le), v);
+  EXPECT_EQ(v.to_be_bytes()[0], 0x1f);
   const std::uint8_t three[] = {1, 2, 3};
-  EXPECT_EQ(U256::from_little_endian(three), U256::from_u64(0x030201));
+  EXPECT_EQ(U256::from_le_bytes(three), U256::from_u64(0x030201));
   const std::array<std::uint8_t, 33> too_long{};
-  EXPECT_THROW(U256::from_little_endian(too_long), InternalFailure);
+  EXPECT_THROW(U256::from_le_bytes(too_long), InternalFailure);
 }
 
 TEST(U256Arithmetic, ShiftDropsHighBits) {

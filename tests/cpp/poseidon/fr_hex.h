@@ -10,7 +10,7 @@
 
 namespace korvo::poseidon::testing {
 
-inline std::string fr_to_hex(const curve::Fr& x) { return curve::repr_to_hex(x.into_repr()); }
+inline std::string fr_to_hex(const curve::Fr& x) { return curve::repr_to_hex(x.to_limbs()); }
 
 inline curve::Fr random_fr(std::mt19937_64& rng) {
   std::array<std::uint64_t, 8> wide{};

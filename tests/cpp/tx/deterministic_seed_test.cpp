@@ -39,7 +39,7 @@ struct Reference {
 Reference reference_seed(const curve::Fs& sk, const Bytes& msg) {
   Bytes h1(32);
   SHA256(msg.data(), msg.size(), h1.data());
-  const auto x_array = encoding::U256(sk.into_repr()).to_big_endian();
+  const auto x_array = encoding::U256(sk.to_limbs()).to_be_bytes();
   const Bytes x(x_array.begin(), x_array.end());
   Bytes v(32, 0x01), k(32, 0x00);
   k = hmac(k, concat({v, {0x00}, x, h1}));

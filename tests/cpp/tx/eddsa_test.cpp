@@ -27,7 +27,7 @@ curve::Fs key() {
   return *private_key_from_string("0x05a094d3d2a9dda4bc15cd7a5219df3291dac11804fe70aacc03cbf0163884fd").value();
 }
 
-std::array<std::uint8_t, 32> message(std::uint64_t low) { return encoding::U256::from_u64(low).to_little_endian(); }
+std::array<std::uint8_t, 32> message(std::uint64_t low) { return encoding::U256::from_u64(low).to_le_bytes(); }
 
 // (0, -1): the point of order 2.
 Point<Unknown> order_two() {
@@ -58,7 +58,7 @@ TEST(Eddsa, OrderChecksRejectPointsOutsideTheSubgroup) {
   const Point<Unknown> t = order_two();
   const Point<Unknown> a_t = a.add(t, params());
   const Point<Unknown> r_t = Point<Unknown>(signed_msg.signature.r).add(t, params());
-  const auto equation = curve::mul_var(a_t, challenge(msg).into_repr(), params())
+  const auto equation = curve::mul_var(a_t, challenge(msg).to_limbs(), params())
                             .add(r_t, params())
                             .add(params().mul_generator_ct(signed_msg.signature.s).negate(), params());
   ASSERT_EQ(equation, Point<Unknown>::zero()) << "the forged pair satisfies the equation";
@@ -107,7 +107,7 @@ TEST(Eddsa, VerificationMatchesTheReferenceOnEveryCoset) {
   int verified = 0;
   for (int i = 0; i < 6; ++i) {
     const curve::Fs sk = curve::Fs::from_raw(curve::testing::random_runs(rng));
-    const auto msg = encoding::U256(curve::testing::random_runs(rng)).to_little_endian();
+    const auto msg = encoding::U256(curve::testing::random_runs(rng)).to_le_bytes();
     const auto fresh = TxSignature::sign_msg(sk, msg);
     const Point<Unknown> a = params().mul_generator_ct(sk);
     const Point<Unknown> r = fresh.signature.r;

@@ -46,7 +46,7 @@ TEST(PackedPublicKey, ShortValuesSkipDecompression) {
   // Zero is decompressed: y = 0, x^2 = -1.
   const auto zero = to_baby_jubjub_point(PackedPublicKey{U256()});
   EXPECT_EQ(zero.y, U256());
-  EXPECT_EQ(curve::Fr::from_repr(zero.x.limbs()).value().square(), -curve::Fr::one());
+  EXPECT_EQ(curve::Fr::from_limbs(zero.x.limbs()).value().square(), -curve::Fr::one());
 }
 
 TEST(PublicKeyText, PairOfPackedKey) {
@@ -72,7 +72,7 @@ TEST(PublicKeyText, PairOfPrivateKey) {
   std::mt19937_64 rng(5);
   for (int i = 0; i < 20; ++i) {
     const curve::Fs sk = curve::Fs::from_u64(rng()) * curve::Fs::from_u64(rng()) + curve::Fs::from_u64(rng());
-    const KeyTextPair direct = private_key_to_pubkey_xy(U256(sk.into_repr()).to_hex()).value();
+    const KeyTextPair direct = private_key_to_pubkey_xy(U256(sk.to_limbs()).to_hex()).value();
     const KeyTextPair via_packed = pub_key_to_xy(public_key_from_private(sk).to_hex()).value();
     EXPECT_EQ(direct.x, via_packed.x);
     EXPECT_EQ(direct.y, via_packed.y);

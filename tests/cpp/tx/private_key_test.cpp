@@ -22,7 +22,7 @@ std::string key_error(std::string_view text) {
 encoding::U256 key_value(std::string_view text) {
   auto r = private_key_from_string(text);
   EXPECT_TRUE(r.ok()) << text << ": " << (r.ok() ? "" : r.error().description);
-  return r.ok() ? encoding::U256(r.value()->into_repr()) : encoding::U256();
+  return r.ok() ? encoding::U256(r.value()->to_limbs()) : encoding::U256();
 }
 
 TEST(PrivateKeyFromString, AcceptedForms) {
@@ -67,7 +67,7 @@ TEST(PrivateKeyFromSeed, ShortSeedAndRoundTrip) {
   auto key = private_key_from_seed(std::span(reinterpret_cast<const std::uint8_t*>(seed.data()), seed.size()));
   ASSERT_TRUE(key.ok());
   ASSERT_EQ(key.value().size(), 66u);
-  EXPECT_EQ(encoding::U256(private_key_from_string(key.value()).value()->into_repr()),
+  EXPECT_EQ(encoding::U256(private_key_from_string(key.value()).value()->to_limbs()),
             encoding::U256::from_str(key.value()).value());
 }
 

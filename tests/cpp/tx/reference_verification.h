@@ -17,8 +17,8 @@ inline bool reference_verify(const curve::Point<curve::Unknown>& a, std::span<co
   const curve::Fs c = challenge(msg);
   if (double_and_add(a, curve::Fs::char_(), params) != P::zero()) return false;
   if (double_and_add(signature.r, curve::Fs::char_(), params) != P::zero()) return false;
-  const P gs = double_and_add(P(params.signing_generator()), signature.s.into_repr(), params);
-  return double_and_add(a, c.into_repr(), params).add(signature.r, params).add(gs.negate(), params) == P::zero();
+  const P gs = double_and_add(P(params.signing_generator()), signature.s.to_limbs(), params);
+  return double_and_add(a, c.to_limbs(), params).add(signature.r, params).add(gs.negate(), params) == P::zero();
 }
 
 }  // namespace korvo::tx::testing

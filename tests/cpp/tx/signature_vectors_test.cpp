@@ -20,7 +20,7 @@ TEST(SignatureVectors, KnownAnswers) {
     const auto sk = private_key_from_string(c["args"][0].get<std::string>());
     const auto message = encoding::U256::from_str(c["args"][1].get<std::string>());
     ASSERT_TRUE(sk.ok() && message.ok()) << c.dump();
-    const auto bytes = message.value().to_little_endian();
+    const auto bytes = message.value().to_le_bytes();
     EXPECT_EQ(to_json(TxSignature::sign_msg(*sk.value(), bytes).to_jubjub_signature()), c["ok"]) << c["tag"];
     ++checked;
   }

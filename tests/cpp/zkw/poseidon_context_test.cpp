@@ -26,7 +26,7 @@ encoding::U256::Limbs absorbed(std::initializer_list<std::uint64_t> firsts) {
     for (std::size_t k = 0; k < block.size(); ++k) block[k] = Fr::from_u64(first + k);
     out = sponge.update_exact(block);
   }
-  return encoding::U256::from_little_endian(out.to_repr()).limbs();
+  return encoding::U256::from_le_bytes(out.to_le_bytes()).limbs();
 }
 
 TEST(PoseidonContext, ReadsAbsorbAtPositionZeroAndYieldLimbsLowFirst) {
