@@ -23,7 +23,9 @@ MUTANTS = [
            'T4 "\\n\\t" \\\n  "adcxq %%rax, " T4 "\\n\\t"\n\n// One CIOS step',
            'T4 "\\n\\t" \\\n  "adoxq %%rax, " T4 "\\n\\t"\n\n// One CIOS step'),
     mutant("x86-sub-add-back", "sdk/src/curve/modular_add_x86.h", "cmovcq %[q3], %[z3]", "cmovcq %[q2], %[z3]"),
-    mutant("portable-mul-top-carry", "sdk/src/curve/field_core.h", "t[3] = carry_a + carry_m;", "t[3] = carry_a;"),
+    mutant("portable-mul-top-carry", "sdk/src/curve/field_core.h", "t[i + 4] = carry;", "t[i + 4] = 0;"),
+    mutant("portable-reduce-pending-carry", "sdk/src/curve/field_core.h",
+           "static_cast<u128>(w[i + 4]) + c + pending;", "static_cast<u128>(w[i + 4]) + c;"),
     # The curve: decompression, the curve equation, the subgroup test, the scalar products.
     mutant("point-decompress-sign", "sdk/src/curve/point.cpp",
            "if (((x->into_repr()[0] & 1) != 0) != x_odd) *x = -*x;", "if (((x->into_repr()[0] & 1) != 0) == x_odd) *x = -*x;"),
