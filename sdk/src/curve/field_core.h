@@ -172,13 +172,11 @@ struct FieldCore {
   // In: a reduced. Out: a·a·R^-1 mod q, reduced.
   [[gnu::always_inline]] static constexpr Limbs square(const Limbs& a) { return product<true>(a, a); }
 
-  // The one place that picks the product: the assembly where the build has
-  // it and the processor reports BMI2 and ADX, the portable code otherwise
-  // and in constant evaluation.
+  // The assembly or the portable code, as runs_mul_adx chooses.
   template <bool kSquare>
   [[gnu::always_inline]] static constexpr Limbs product(const Limbs& a, const Limbs& b) {
 #if defined(KORVO_HAS_MUL_ADX)
-    if (!std::is_constant_evaluated() && __builtin_expect(kCpuHasAdx, 1)) {
+    if (runs_mul_adx()) {
       if constexpr (kSquare) return reduce_once(montgomery_square_adx(a, P::MODULUS, P::INV));
       return reduce_once(montgomery_mul_adx(a, b, P::MODULUS, P::INV));
     }
@@ -186,29 +184,58 @@ struct FieldCore {
     return mul_portable(a, b);
   }
 
-  // mul without the assembly; same bounds. Operand-scanning CIOS; the top
-  // limb's spare bits make the carry out of each row unnecessary. Kept out of
-  // line: at run time it is the rare path.
+  // mul without the assembly; same bounds. The 512-bit product, then its
+  // reduction: a·b < q·2^256 leaves the reduction below 2q, without carry.
+  // Kept out of line: at run time it is the rare path.
   [[gnu::noinline]] static constexpr Limbs mul_portable(const Limbs& a, const Limbs& b) {
     using detail::u128;
-    Limbs t{};
+    std::array<std::uint64_t, 8> t{};
     for (int i = 0; i < 4; ++i) {
-      u128 acc = static_cast<u128>(a[0]) * b[i] + t[0];
-      std::uint64_t carry_a = static_cast<std::uint64_t>(acc >> 64);
-      const std::uint64_t low = static_cast<std::uint64_t>(acc);
-      const std::uint64_t m = low * P::INV;
-      u128 red = static_cast<u128>(m) * P::MODULUS[0] + low;
-      std::uint64_t carry_m = static_cast<std::uint64_t>(red >> 64);
-      for (int j = 1; j < 4; ++j) {
-        acc = static_cast<u128>(a[j]) * b[i] + t[j] + carry_a;
-        carry_a = static_cast<std::uint64_t>(acc >> 64);
-        red = static_cast<u128>(m) * P::MODULUS[j] + static_cast<std::uint64_t>(acc) + carry_m;
-        carry_m = static_cast<std::uint64_t>(red >> 64);
-        t[j - 1] = static_cast<std::uint64_t>(red);
+      std::uint64_t carry = 0;
+      for (int j = 0; j < 4; ++j) {
+        const u128 acc = static_cast<u128>(a[j]) * b[i] + t[i + j] + carry;
+        t[i + j] = static_cast<std::uint64_t>(acc);
+        carry = static_cast<std::uint64_t>(acc >> 64);
       }
-      t[3] = carry_a + carry_m;
+      t[i + 4] = carry;
     }
-    return reduce_once(t);
+    std::uint64_t top = 0;  // stays zero
+    return reduce_once(reduce_wide_portable({t[0], t[1], t[2], t[3]}, {t[4], t[5], t[6], t[7]}, top));
+  }
+
+  // The Montgomery reduction of low + high·2^256, not fully reduced:
+  // high + (low + m·q)/2^256 for the m that clears the low half. The first
+  // term is any 256-bit value and the second at most q, so the sum takes
+  // 257 bits: returns the low 256 and sets `carry` to the bit above.
+  [[gnu::always_inline]] static constexpr Limbs reduce_wide(const Limbs& low, const Limbs& high,
+                                                            std::uint64_t& carry) {
+#if defined(KORVO_HAS_MUL_ADX)
+    if (runs_mul_adx()) return montgomery_reduce_adx(low, high, P::MODULUS, P::INV, carry);
+#endif
+    return reduce_wide_portable(low, high, carry);
+  }
+
+  // reduce_wide without the assembly: one word of m at a time.
+  static constexpr Limbs reduce_wide_portable(const Limbs& low, const Limbs& high, std::uint64_t& carry) {
+    using detail::u128;
+    std::array<std::uint64_t, 8> w{low[0], low[1], low[2], low[3], high[0], high[1], high[2], high[3]};
+    std::uint64_t pending = 0;  // a step's carry out of its top word, for the next step
+#pragma GCC unroll 8
+    for (int i = 0; i < 4; ++i) {
+      const std::uint64_t m = w[i] * P::INV;
+      std::uint64_t c = 0;
+#pragma GCC unroll 8
+      for (int k = 0; k < 4; ++k) {
+        const u128 s = static_cast<u128>(m) * P::MODULUS[k] + w[i + k] + c;
+        w[i + k] = static_cast<std::uint64_t>(s);
+        c = static_cast<std::uint64_t>(s >> 64);
+      }
+      const u128 s = static_cast<u128>(w[i + 4]) + c + pending;
+      w[i + 4] = static_cast<std::uint64_t>(s);
+      pending = static_cast<std::uint64_t>(s >> 64);
+    }
+    carry = pending;
+    return {w[4], w[5], w[6], w[7]};
   }
 
   // In: any 256-bit integer. Out: the stored form of its residue, reduced.
@@ -308,15 +335,17 @@ class PrimeField {
 
   static constexpr const Limbs& modulus() { return P::MODULUS; }
 
- protected:
-  using Core = FieldCore<P>;
-
+  // The stored (Montgomery) form itself, for arithmetic on limbs outside
+  // this class. from_stored needs a reduced stored form.
   static constexpr Derived from_stored(const Limbs& stored) {
     Derived out;
     static_cast<PrimeField&>(out).limbs_ = stored;
     return out;
   }
   constexpr const Limbs& stored() const { return limbs_; }
+
+ protected:
+  using Core = FieldCore<P>;
 
  private:
   constexpr Derived& self() { return static_cast<Derived&>(*this); }

@@ -54,12 +54,6 @@ class Fr : public PrimeField<Fr, FrParams> {
   static constexpr Fr from_u128(unsigned __int128 v) {
     return from_raw(limbs_from_u128(v));
   }
-  // from_raw(limbs) * w in one product instead of two, given the factor
-  // scaled_for_raw(w): from_raw's own conversion is folded into it.
-  static constexpr Fr from_raw_times(const FrRepr& limbs, const Fr& scaled_factor) {
-    return from_stored(FieldCore<FrParams>::mul(scaled_factor.stored(), limbs));
-  }
-  static constexpr Fr scaled_for_raw(const Fr& w) { return w * from_stored(FrParams::R2); }
   // The inverse (a^(r-2)) in constant time, by divsteps; invalid exactly for
   // zero, which gives zero.
   CtChecked<Fr> invert() const;

@@ -1,10 +1,11 @@
 #pragma once
-// Montgomery product and square with the BMI2/ADX instructions (mulx, adcx,
-// adox): two independent carry chains per row. Straight-line code, so the
-// timing does not depend on the operands. Used only when the processor
-// reports both features.
+// Montgomery product, square and reduction with the BMI2/ADX instructions
+// (mulx, adcx, adox): two independent carry chains per row. Straight-line
+// code, so the timing does not depend on the operands. Used only when the
+// processor reports both features (runs_mul_adx, at the end).
 
 #include <cstdint>
+#include <type_traits>
 
 #include "curve/limbs.h"
 
@@ -22,16 +23,18 @@
 
 namespace korvo::curve {
 
-#if defined(__x86_64__)
+#if defined(KORVO_HAS_MUL_ADX)
+
+namespace detail {
+
 // CPUID leaf 7: BMI2 is bit 8 and ADX bit 19 of EBX.
 inline const bool kCpuHasAdx = [] {
   unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
   if (!__get_cpuid_count(7, 0, &eax, &ebx, &ecx, &edx)) return false;
   return (ebx >> 8 & 1) != 0 && (ebx >> 19 & 1) != 0;
 }();
-#endif
 
-#if defined(KORVO_HAS_MUL_ADX)
+}  // namespace detail
 
 // One row: t[0..4] += rdx * src[0..3]; rax is zeroed, which also clears CF and OF.
 #define KORVO_ADX_ROW(src, T0, T1, T2, T3, T4)                                        \
@@ -186,5 +189,17 @@ inline const bool kCpuHasAdx = [] {
 #undef KORVO_ADX_ROW
 
 #endif
+
+// The one choice between the assembly above and the portable code, for the
+// product, the square and the reduction alike, the same for every compiler:
+// the assembly where the build has it and the processor reports BMI2 and
+// ADX; the portable code on other processors and in constant evaluation.
+[[gnu::always_inline]] constexpr bool runs_mul_adx() {
+#if defined(KORVO_HAS_MUL_ADX)
+  return !std::is_constant_evaluated() && __builtin_expect(detail::kCpuHasAdx, 1);
+#else
+  return false;
+#endif
+}
 
 }  // namespace korvo::curve

@@ -1,56 +1,65 @@
 #include "hash/poseidon_hasher.h"
 
+#include "poseidon/permutation.h"
+#include "zkw/reduce.h"
+
 namespace korvo::hash::zkw {
 
-Poseidon::Poseidon() { context_.poseidon_new(1); }
+namespace {
 
-void Poseidon::update_single(const encoding::U256& value) {
-  const encoding::U256::Limbs& limbs = value.limbs();
-  push(limbs[0]);
-  push(limbs[1]);
-  push(limbs[2]);
-  push(limbs[3] & 0x7FFFFFFFFFFFFFFFull);
+using curve::Fr;
+using poseidon::kRate;
+
+constexpr Fr kInitialCapacity = Fr::from_u128(static_cast<unsigned __int128>(1) << 64);
+
+}  // namespace
+
+Poseidon::Poseidon() {
+  state_.fill(Fr::zero());
+  state_[0] = kInitialCapacity;
 }
 
-void Poseidon::update_single(std::uint64_t value) {
-  push(value);
-  push(0);
-  push(0);
-  push(0);
-}
+void Poseidon::update_single(const encoding::U256& value) { absorb(korvo::zkw::message_element(value)); }
 
-// update_single pushes whole elements and absorbs a block as soon as it is
-// full, so the counter is a multiple of 4 below 32 here: the padding element
-// always fits the current block.
-void Poseidon::pad() {
-  context_.push(1);
-  for (std::uint64_t pushed = counter_ + 1; pushed < kBlockLimbs; ++pushed) context_.push(0);
-}
+void Poseidon::update_single(std::uint64_t value) { absorb(Fr::from_u64(value)); }
 
 encoding::U256 Poseidon::finalize() {
   pad();
-  encoding::U256::Limbs limbs;
-  for (std::uint64_t& limb : limbs) limb = context_.poseidon_finalize();
-  return encoding::U256(limbs);
+  permute_block();
+  return squeeze();
 }
 
 std::array<encoding::U256, 2> Poseidon::finalize_pair(Poseidon& a, Poseidon& b) {
   a.pad();
   b.pad();
-  const auto limbs = korvo::zkw::PoseidonContext::finalize_pair(a.context_, b.context_);
-  return {encoding::U256(limbs[0]), encoding::U256(limbs[1])};
+  a.add_block();
+  b.add_block();
+  poseidon::fixed_permutation().permute_pair(a.state_, b.state_);
+  return {a.squeeze(), b.squeeze()};
 }
 
-// A block is absorbed as soon as its last limb arrives.
-void Poseidon::push(std::uint64_t limb) {
-  context_.push(limb);
-  if (++counter_ == kBlockLimbs) flush();
+// A block is permuted as soon as its eighth element arrives.
+void Poseidon::absorb(const Fr& element) {
+  pending_[pending_count_++] = element;
+  if (pending_count_ == kRate) permute_block();
 }
 
-void Poseidon::flush() {
-  for (int i = 0; i < 4; ++i) context_.poseidon_finalize();
-  context_.poseidon_new(0);
-  counter_ = 0;
+// Fewer than eight elements are pending, so the element 1 always fits.
+void Poseidon::pad() {
+  pending_[pending_count_] = Fr::one();
+  for (std::size_t k = pending_count_ + 1; k < kRate; ++k) pending_[k] = Fr::zero();
 }
+
+void Poseidon::add_block() {
+  for (std::size_t k = 0; k < kRate; ++k) state_[k + 1] += pending_[k];
+  pending_count_ = 0;
+}
+
+void Poseidon::permute_block() {
+  add_block();
+  poseidon::fixed_permutation().permute(state_);
+}
+
+encoding::U256 Poseidon::squeeze() const { return encoding::U256(state_[1].to_limbs()); }
 
 }  // namespace korvo::hash::zkw

@@ -16,8 +16,8 @@ namespace korvo::poseidon {
 // sum_i x_2i x_2i+1 over the N / 2 pairs.
 template <std::size_t N>
 [[gnu::always_inline]] inline Wide pair_products(const curve::Fr* x) {
-  return sum_of_products<N / 2>([x](std::size_t i) -> const curve::Limbs& { return stored_limbs(x[2 * i]); },
-                                [x](std::size_t i) -> const curve::Limbs& { return stored_limbs(x[2 * i + 1]); });
+  return sum_of_products<N / 2>([x](std::size_t i) -> const curve::Limbs& { return x[2 * i].stored(); },
+                                [x](std::size_t i) -> const curve::Limbs& { return x[2 * i + 1].stored(); });
 }
 
 // The first sum on the right, from the coefficients pairwise swapped
@@ -31,17 +31,17 @@ template <std::size_t N, std::size_t M = 0>
   constexpr std::size_t kOdd = N % 2;
   std::array<curve::Limbs, 2 * kPairs> sums;
 #pragma GCC unroll 8
-  for (std::size_t k = 0; k < sums.size(); ++k) sums[k] = add(stored_limbs(x[k]), stored_limbs(swapped[k]));
+  for (std::size_t k = 0; k < sums.size(); ++k) sums[k] = add(x[k].stored(), swapped[k].stored());
   // The term index is a constant once unrolled, so the choices disappear.
   const auto left = [&](std::size_t i) -> const curve::Limbs& {
     if (i < kPairs) return sums[2 * i];
-    if (i < kPairs + kOdd) return stored_limbs(x[N - 1]);
-    return stored_limbs(a[i - kPairs - kOdd]);
+    if (i < kPairs + kOdd) return x[N - 1].stored();
+    return a[i - kPairs - kOdd].stored();
   };
   const auto right = [&](std::size_t i) -> const curve::Limbs& {
     if (i < kPairs) return sums[2 * i + 1];
-    if (i < kPairs + kOdd) return stored_limbs(swapped[N - 1]);
-    return stored_limbs(b[i - kPairs - kOdd]);
+    if (i < kPairs + kOdd) return swapped[N - 1].stored();
+    return b[i - kPairs - kOdd].stored();
   };
   return sum_of_products<kPairs + kOdd + M>(left, right);
 }

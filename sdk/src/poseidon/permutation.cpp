@@ -76,4 +76,9 @@ void Spec::permute(State& s) const { permute_lanes<1>({&s}); }
 
 void Spec::permute_pair(State& a, State& b) const { permute_lanes<2>({&a, &b}); }
 
+const Spec& fixed_permutation() {
+  static const Spec permutation = Spec::create(kFullRounds, kPartialRounds);
+  return permutation;
+}
+
 }  // namespace korvo::poseidon

@@ -41,4 +41,8 @@ class Spec {
   PartialRounds partial_rounds_;
 };
 
+// The permutation with kFullRounds and kPartialRounds, which every hash
+// uses; built on first use, then shared read-only.
+const Spec& fixed_permutation();
+
 }  // namespace korvo::poseidon

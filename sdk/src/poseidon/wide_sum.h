@@ -7,10 +7,8 @@
 // stored forms aR * bR reduces to the stored form of the sum of a * b.
 
 #include <array>
-#include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <type_traits>
 
 #include "curve/fr.h"
 
@@ -18,15 +16,6 @@ namespace korvo::poseidon {
 
 // A 512-bit integer, least significant limb first.
 using Wide = std::array<std::uint64_t, 8>;
-
-// Fr holds its stored limbs as its only member, so an element and its limbs
-// share an address.
-static_assert(std::is_standard_layout_v<curve::Fr> && std::is_trivially_copyable_v<curve::Fr> &&
-              sizeof(curve::Fr) == sizeof(curve::Limbs));
-
-[[gnu::always_inline]] inline const curve::Limbs& stored_limbs(const curve::Fr& x) {
-  return *reinterpret_cast<const curve::Limbs*>(&x);
-}
 
 namespace detail {
 
@@ -85,8 +74,8 @@ template <std::size_t N, class A, class B>
 // The sum over i < N of a[i] * b[i] for elements laid out one after another.
 template <std::size_t N>
 [[gnu::always_inline]] inline Wide dot(const curve::Fr* a, const curve::Fr* b) {
-  return sum_of_products<N>([a](std::size_t i) -> const curve::Limbs& { return stored_limbs(a[i]); },
-                            [b](std::size_t i) -> const curve::Limbs& { return stored_limbs(b[i]); });
+  return sum_of_products<N>([a](std::size_t i) -> const curve::Limbs& { return a[i].stored(); },
+                            [b](std::size_t i) -> const curve::Limbs& { return b[i].stored(); });
 }
 
 // a + b over N words; the callers' bounds leave no carry out of the top.
@@ -122,61 +111,26 @@ inline constexpr std::array<curve::Limbs, 32> kMultipleByTopBits = [] {
   return out;
 }();
 
-// high + (low + m * p) / 2^256 for the m that clears low, one word at a time;
-// `carry` gets the bit above the 256 returned.
-inline curve::Limbs montgomery_reduce_portable(const curve::Limbs& low, const curve::Limbs& high,
-                                               std::uint64_t& carry) {
-  using u128 = unsigned __int128;
-  using P = curve::FrParams;
-  std::array<std::uint64_t, 8> w{low[0], low[1], low[2], low[3], high[0], high[1], high[2], high[3]};
-  std::uint64_t pending = 0;  // a step's carry out of its top word, for the next step
-#pragma GCC unroll 8
-  for (int i = 0; i < 4; ++i) {
-    const std::uint64_t m = w[i] * P::INV;
-    std::uint64_t c = 0;
-#pragma GCC unroll 8
-    for (int k = 0; k < 4; ++k) {
-      const u128 s = static_cast<u128>(m) * P::MODULUS[k] + w[i + k] + c;
-      w[i + k] = static_cast<std::uint64_t>(s);
-      c = static_cast<std::uint64_t>(s >> 64);
-    }
-    const u128 s = static_cast<u128>(w[i + 4]) + c + pending;
-    w[i + 4] = static_cast<std::uint64_t>(s);
-    pending = static_cast<std::uint64_t>(s >> 64);
-  }
-  carry = pending;
-  return {w[4], w[5], w[6], w[7]};
-}
-
 }  // namespace detail
 
 // Montgomery reduction of t + addend * 2^256, fully reduced: the element
 // whose stored form is (t + stored(addend) * 2^256) / 2^256 mod p. Needs
 // t + addend * 2^256 below 2^512; the reduction is then below 2^256 + p.
 [[gnu::always_inline]] inline curve::Fr reduce(const Wide& t, const curve::Fr& addend) {
-  using P = curve::FrParams;
+  using Core = curve::FieldCore<curve::FrParams>;
   const curve::Limbs low{t[0], t[1], t[2], t[3]};
-  const curve::Limbs& extra = stored_limbs(addend);
+  const curve::Limbs& extra = addend.stored();
   curve::Limbs high;
   std::uint64_t carry = 0;
 #pragma GCC unroll 8
   for (int i = 0; i < 4; ++i) high[i] = curve::detail::add_carry(t[4 + i], extra[i], carry);
 
-  curve::Limbs v;
-#if defined(KORVO_HAS_MUL_ADX)
-  if (__builtin_expect(curve::kCpuHasAdx, 1)) {
-    v = curve::montgomery_reduce_adx(low, high, P::MODULUS, P::INV, carry);
-  } else
-#endif
-  {
-    v = detail::montgomery_reduce_portable(low, high, carry);
-  }
-
+  curve::Limbs v = Core::reduce_wide(low, high, carry);
   const curve::Limbs& multiple = detail::kMultipleByTopBits[carry << 4 | v[3] >> 60];
   std::uint64_t borrow = 0;
 #pragma GCC unroll 8
   for (int i = 0; i < 4; ++i) v[i] = curve::detail::sub_borrow(v[i], multiple[i], borrow);
-  return std::bit_cast<curve::Fr>(curve::FieldCore<P>::reduce_once(v));
+  return curve::Fr::from_stored(Core::reduce_once(v));
 }
 
 }  // namespace korvo::poseidon

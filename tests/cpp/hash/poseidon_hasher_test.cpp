@@ -4,8 +4,10 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "hash/hash2.h"
+#include "poseidon/permutation.h"
 
 namespace korvo::hash {
 namespace {
@@ -57,6 +59,35 @@ TEST(PoseidonHasher, PairedFinalizeEqualsSingle) {
       EXPECT_EQ(both[0].to_hex(), hash_of_counting(a)) << a << " " << b;
       EXPECT_EQ(both[1], second_alone.finalize()) << a << " " << b;
     }
+  }
+}
+
+// The sponge written out block by block over the permutation: the elements,
+// then 1 and zeros to a multiple of eight, each block added to s[1..8] and
+// permuted. Words near 2^255 and p, so reduction and framing both show.
+TEST(PoseidonHasher, FramesElementsIntoPaddedBlocks) {
+  for (std::size_t n = 0; n <= 17; ++n) {
+    std::vector<curve::Fr> elements;
+    zkw::Poseidon hasher;
+    for (std::size_t i = 0; i < n; ++i) {
+      const U256 word = i % 2 ? kP + U256::from_u64(i) : U256(U256::Limbs{i, ~0ull, i, ~0ull});
+      hasher.update_single(word);
+      U256::Limbs limbs = word.limbs();
+      limbs[3] &= ~0ull >> 1;
+      elements.push_back(curve::Fr::from_raw(limbs));
+    }
+    elements.push_back(curve::Fr::one());
+    while (elements.size() % 8 != 0) elements.push_back(curve::Fr::zero());
+
+    poseidon::State state{};
+    state[0] = curve::Fr::from_u128(static_cast<unsigned __int128>(1) << 64);
+    for (std::size_t block = 0; block < elements.size(); block += 8) {
+      for (std::size_t k = 0; k < 8; ++k) state[k + 1] += elements[block + k];
+      poseidon::fixed_permutation().permute(state);
+    }
+    const U256 hash = hasher.finalize();
+    EXPECT_EQ(hash, U256(state[1].to_limbs())) << n;
+    EXPECT_LT(hash, kP) << n;
   }
 }
 

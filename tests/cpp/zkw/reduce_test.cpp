@@ -2,45 +2,60 @@
 
 #include <gtest/gtest.h>
 
-#include "poseidon/fr_hex.h"
+#include <random>
+
+#include "curve/reference_bigint.h"
 
 namespace korvo::zkw {
 namespace {
 
 using curve::Fr;
+using curve::Limbs;
+using encoding::U256;
 
-Fr reduce_four(std::initializer_list<std::uint64_t> limbs) {
-  Reduce r(FieldAccumulator{Fr::zero(), 64});
-  for (std::uint64_t limb : limbs) r.reduce(limb);
-  EXPECT_EQ(r.cursor(), 0u);
-  return r.value();
+constexpr Limbs kP{0x43e1f593f0000001, 0x2833e84879b97091, 0xb85045b68181585d, 0x30644e72e131a029};
+
+// The canonical integer of the element a word adds.
+Limbs reduced(const Limbs& word) { return message_element(U256(word)).to_limbs(); }
+
+// The word with bit 255 cleared, reduced by the bit-by-bit reference.
+Limbs expected(Limbs word) {
+  word[3] &= ~0ull >> 1;
+  return curve::testing::wide_mod(curve::testing::widen(word), kP);
 }
 
-TEST(Reduce, FourLimbsLeastSignificantFirstModuloP) {
-  constexpr std::uint64_t p0 = 0x43e1f593f0000001, p1 = 0x2833e84879b97091,
-                          p2 = 0xb85045b68181585d, p3 = 0x30644e72e131a029;
-  EXPECT_EQ(reduce_four({1, 0, 0, 0}), Fr::one());
-  EXPECT_EQ(reduce_four({0, 1, 0, 0}), Fr::from_u128(static_cast<unsigned __int128>(1) << 64));
-  EXPECT_EQ(reduce_four({0, 0, 0, 1}), Fr::from_raw({0, 0, 0, 1}));
-  EXPECT_TRUE(reduce_four({p0, p1, p2, p3}).is_zero());
-  EXPECT_EQ(reduce_four({p0 + 5, p1, p2, p3}), Fr::from_u64(5));
-  // (2^255 - 1) mod p, computed with Python integers.
-  EXPECT_EQ(poseidon::testing::fr_to_hex(reduce_four({~0ull, ~0ull, ~0ull, ~0ull >> 1})),
+TEST(MessageElement, LimbsWeighLeastSignificantFirstModuloP) {
+  EXPECT_EQ(reduced({1, 0, 0, 0}), (Limbs{1, 0, 0, 0}));
+  EXPECT_EQ(reduced({0, 1, 0, 0}), (Limbs{0, 1, 0, 0})) << "2^64";
+  EXPECT_EQ(reduced({0, 0, 1, 0}), (Limbs{0, 0, 1, 0})) << "2^128";
+  EXPECT_EQ(reduced(kP), (Limbs{})) << "p";
+  EXPECT_EQ(reduced({kP[0] + 5, kP[1], kP[2], kP[3]}), (Limbs{5, 0, 0, 0})) << "p + 5";
+  EXPECT_EQ(reduced({kP[0] - 1, kP[1], kP[2], kP[3]}), (Limbs{kP[0] - 1, kP[1], kP[2], kP[3]})) << "p - 1";
+  // 2^255 - 1, the largest word once bit 255 is cleared: twice p and a rest.
+  const Limbs top{~0ull, ~0ull, ~0ull, ~0ull >> 1};
+  EXPECT_EQ(reduced(top), expected(top));
+  EXPECT_EQ(curve::repr_to_hex(reduced(top)),
             "0x1f37631a3d9cbfac8f5f7492fcfd4f45af982f6f0c8d1edd783c14d81ffffffd");
 }
 
-TEST(Reduce, CompletedValueStaysUntilTheNextLimb) {
-  Reduce r(FieldAccumulator{Fr::zero(), 64});
-  for (std::uint64_t limb : {7u, 0u, 0u, 0u}) r.reduce(limb);
-  EXPECT_EQ(r.cursor(), 0u);
-  EXPECT_EQ(r.value(), Fr::from_u64(7));
-  r.reduce(3);  // a new group: reset, then add
-  EXPECT_EQ(r.cursor(), 1u);
-  EXPECT_EQ(r.value(), Fr::from_u64(3));
+TEST(MessageElement, BitTwoHundredFiftyFiveIsIgnored) {
+  EXPECT_EQ(reduced({0, 0, 0, 1ull << 63}), (Limbs{}));
+  EXPECT_EQ(reduced({~0ull, ~0ull, ~0ull, ~0ull}), reduced({~0ull, ~0ull, ~0ull, ~0ull >> 1}));
+  EXPECT_EQ(reduced({7, 0, 0, 1ull << 63 | 1}), reduced({7, 0, 0, 1}));
+}
 
-  Reduce bytes(FieldAccumulator{Fr::zero(), 8});
-  for (std::uint64_t limb : {1u, 2u, 3u, 4u}) bytes.reduce(limb);
-  EXPECT_EQ(bytes.value(), Fr::from_u64(0x04030201));
+TEST(MessageElement, AgreesWithTheReferenceOnLongBitRuns) {
+  std::mt19937_64 rng(23);
+  for (int i = 0; i < 500; ++i) {
+    const Limbs word = curve::testing::random_runs(rng);
+    ASSERT_EQ(reduced(word), expected(word)) << curve::repr_to_hex(word);
+  }
+}
+
+TEST(MessageElement, SixtyFourBitWordsAreThemselves) {
+  for (std::uint64_t v : {0ull, 1ull, 0x8000000000000000ull, ~0ull}) {
+    EXPECT_EQ(message_element(U256::from_u64(v)), Fr::from_u64(v)) << v;
+  }
 }
 
 }  // namespace
