@@ -100,19 +100,18 @@ inline const bool kCpuHasAdx = [] {
       "movl $0, %k[r3]\n\tadcq $0, %[r3]\n\t"
       : [r0] "+&r"(r0), [r1] "+&r"(r1), [r2] "+&r"(r2), [r3] "+&r"(r3), [z] "=&r"(z), [lo] "=&r"(lo),
         [hi] "=&r"(hi), "=&a"(rax), "=&d"(rdx)
-      : [h0] "m"(high[0]), [h1] "m"(high[1]), [h2] "m"(high[2]), [h3] "m"(high[3]), [q0] "m"(q[0]),
+      : [h0] "r"(high[0]), [h1] "r"(high[1]), [h2] "r"(high[2]), [h3] "r"(high[3]), [q0] "m"(q[0]),
         [q1] "m"(q[1]), [q2] "m"(q[2]), [q3] "m"(q[3]), [inv] "m"(inv)
       : "cc");
   carry = r3;
   return {z, r0, r1, r2};
 }
 
-// a^2*2^-256 mod q, below 2q, for a below q. The 512-bit square needs ten
-// products (six cross products doubled, four diagonal ones); the Montgomery
-// reduction of its low half is added to its high half:
-// (T + m*q)/2^256 = high + (low + m*q)/2^256, the latter at most q.
-[[gnu::always_inline]] inline Limbs montgomery_square_adx(const Limbs& a, const Limbs& q, std::uint64_t inv) {
-  std::uint64_t r0, r1, r2, r3, r4, r5, r6, r7, z, lo, hi, rax, rdx;
+// a^2 as low + high * 2^256: ten products (six cross products doubled, four
+// diagonal ones). A statement of its own, apart from the reduction: together
+// they need more registers than clang's allocator finds.
+[[gnu::always_inline]] inline void square_wide_adx(const Limbs& a, Limbs& low, Limbs& high) {
+  std::uint64_t r0, r1, r2, r3, r4, r5, r6, r7, lo, hi, rax, rdx;
   asm(
       // Cross products a0*(a1, a2, a3) at limbs 1..4.
       "movq %[a0], %%rdx\n\t"
@@ -164,23 +163,21 @@ inline const bool kCpuHasAdx = [] {
       "adoxq %[lo], %[r6]\n\t"
       "adcxq %[r7], %[r7]\n\t"
       "adoxq %[hi], %[r7]\n\t"
-      // Reduce the low half (r0..r3) into (z, r0, r1, r2).
-      "xorl %k[z], %k[z]\n\t"
-      KORVO_ADX_REDUCE("%[r0]", "%[r1]", "%[r2]", "%[r3]", "%[z]")
-      KORVO_ADX_REDUCE("%[r1]", "%[r2]", "%[r3]", "%[z]", "%[r0]")
-      KORVO_ADX_REDUCE("%[r2]", "%[r3]", "%[z]", "%[r0]", "%[r1]")
-      KORVO_ADX_REDUCE("%[r3]", "%[z]", "%[r0]", "%[r1]", "%[r2]")
-      // Add the high half.
-      "addq %[r4], %[z]\n\t"
-      "adcq %[r5], %[r0]\n\t"
-      "adcq %[r6], %[r1]\n\t"
-      "adcq %[r7], %[r2]\n\t"
       : [r0] "=&r"(r0), [r1] "=&r"(r1), [r2] "=&r"(r2), [r3] "=&r"(r3), [r4] "=&r"(r4), [r5] "=&r"(r5),
-        [r6] "=&r"(r6), [r7] "=&r"(r7), [z] "=&r"(z), [lo] "=&r"(lo), [hi] "=&r"(hi), "=&a"(rax), "=&d"(rdx)
-      : [a0] "m"(a[0]), [a1] "m"(a[1]), [a2] "m"(a[2]), [a3] "m"(a[3]), [q0] "m"(q[0]), [q1] "m"(q[1]),
-        [q2] "m"(q[2]), [q3] "m"(q[3]), [inv] "m"(inv)
+        [r6] "=&r"(r6), [r7] "=&r"(r7), [lo] "=&r"(lo), [hi] "=&r"(hi), "=&a"(rax), "=&d"(rdx)
+      : [a0] "m"(a[0]), [a1] "m"(a[1]), [a2] "m"(a[2]), [a3] "m"(a[3])
       : "cc");
-  return {z, r0, r1, r2};
+  low = {r0, r1, r2, r3};
+  high = {r4, r5, r6, r7};
+}
+
+// a^2*2^-256 mod q, below 2q, for a below q: high + (low + m*q)/2^256 with
+// high below q and the second term at most q, so nothing carries out.
+[[gnu::always_inline]] inline Limbs montgomery_square_adx(const Limbs& a, const Limbs& q, std::uint64_t inv) {
+  Limbs low, high;
+  square_wide_adx(a, low, high);
+  std::uint64_t carry;
+  return montgomery_reduce_adx(low, high, q, inv, carry);
 }
 
 #undef KORVO_ADX_REDUCE
