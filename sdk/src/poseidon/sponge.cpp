@@ -29,10 +29,6 @@ std::array<curve::Fr, 2> Poseidon::update_exact_pair(Poseidon& a, const Block& b
   return {a.state_[1], b.state_[1]};
 }
 
-const Poseidon& poseidon_hasher() {
-  static const Spec params = Spec::create(kFullRounds, kPartialRounds);
-  static const Poseidon initial(params);
-  return initial;
-}
+Poseidon poseidon_hasher() { return Poseidon(fixed_permutation()); }
 
 }  // namespace korvo::poseidon

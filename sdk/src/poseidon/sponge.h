@@ -29,7 +29,7 @@ class Poseidon {
   State state_;
 };
 
-// The shared initial sponge with the fixed parameters; built on first use.
-const Poseidon& poseidon_hasher();
+// The initial sponge with the fixed parameters.
+Poseidon poseidon_hasher();
 
 }  // namespace korvo::poseidon
