@@ -24,7 +24,7 @@ using korvo::bench::sink;
 int main() {
   using namespace korvo::curve;
 
-  // The first use builds the shared parameters and the table: one sample.
+  // The first use reads the shared parameters, constant data: one sample.
   const auto first = Clock::now();
   sink = jubjub_params().signing_generator().x().to_limbs()[0];
   const double first_use_ms = std::chrono::duration<double, std::milli>(Clock::now() - first).count();

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The C++ tests of threads racing to first use (of the shared parameter
-# tables, and of the whole API) under ThreadSanitizer: what a free-threaded
-# interpreter runs at once, the module reaches only through these paths.
+# The C++ tests of threads starting together (reading the shared parameter
+# tables, and running the whole API) under ThreadSanitizer: what a
+# free-threaded interpreter runs at once, the module reaches only through
+# these paths.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 DIR="$ROOT/build-tsan"

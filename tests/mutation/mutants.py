@@ -84,9 +84,11 @@ MUTANTS = [
            "challenge(msg) * sk - signature.s", "signature.s - challenge(msg) * sk"),
     # Verification: each check.
     mutant("verify-key-subgroup", "sdk/src/curve/subgroup_check.cpp",
-           "return p_value == subgroup_value_ && q_value == subgroup_value_;", "return q_value == subgroup_value_;"),
+           "return p_value == constants_.subgroup_value && q_value == constants_.subgroup_value;",
+           "return q_value == constants_.subgroup_value;"),
     mutant("verify-r-subgroup", "sdk/src/curve/subgroup_check.cpp",
-           "return p_value == subgroup_value_ && q_value == subgroup_value_;", "return p_value == subgroup_value_;"),
+           "return p_value == constants_.subgroup_value && q_value == constants_.subgroup_value;",
+           "return p_value == constants_.subgroup_value;"),
     mutant("verify-both-checks-skipped", "sdk/src/tx/eddsa.cpp",
            "  if (!params.both_in_prime_subgroup_var(public_key, signature.r)) return false;\n", ""),
     mutant("verify-equation-s-sign", "sdk/src/tx/eddsa.cpp",

@@ -124,8 +124,8 @@ bool FixedBaseTable::supported(RowRead read) {
 }
 
 Point<PrimeOrder> FixedBaseTable::mul(const FsRepr& k) const {
-  static const RowRead fastest = supported(RowRead::kLanes32) ? RowRead::kLanes32 : RowRead::kLanes16;
-  return mul(k, fastest);
+  // The processor's features are read at load time; asking is one load.
+  return mul(k, supported(RowRead::kLanes32) ? RowRead::kLanes32 : RowRead::kLanes16);
 }
 
 Point<PrimeOrder> FixedBaseTable::mul(const FsRepr& k, RowRead read) const {

@@ -60,7 +60,8 @@ template <class Subgroup, class Adds, class AddTerms>
 }  // namespace
 
 OddMultiplesTable::OddMultiplesTable(const Point<PrimeOrder>& base, const JubjubParams& params) {
-  odd_ = to_affine_niels(odd_multiples<kWidth>(base, params), params);
+  const auto affine = to_affine_niels(odd_multiples<kWidth>(base, params), params);
+  std::copy(affine.begin(), affine.end(), odd_.begin());
 }
 
 AffineNiels OddMultiplesTable::multiple(int digit) const {

@@ -7,7 +7,7 @@
 // two halves, so the chain is about 128 doublings long. Variable time: for
 // public points and scalars only (verification).
 
-#include <vector>
+#include <array>
 
 #include "curve/fs.h"
 #include "curve/point.h"
@@ -20,18 +20,30 @@ class OddMultiplesTable {
   // B, 3B, ..., (2^(kWidth-1) - 1)B.
   static constexpr int kWidth = 8;
 
+  // Entry i: (2i + 1)B.
+  using Entries = std::array<AffineNiels, std::size_t{1} << (kWidth - 2)>;
+
+  // Computes the entries.
   OddMultiplesTable(const Point<PrimeOrder>& base, const JubjubParams& params);
+  // Entries computed before, kept as constant data.
+  constexpr explicit OddMultiplesTable(const Entries& odd) : odd_(odd) {}
 
   // digit*B for an odd digit of the width above.
   AffineNiels multiple(int digit) const;
 
+  const Entries& entries() const { return odd_; }
+  friend constexpr bool operator==(const OddMultiplesTable&, const OddMultiplesTable&) = default;
+
  private:
-  std::vector<AffineNiels> odd_;
+  Entries odd_;
 };
 
 // The tables of B and of 2^128*B.
 struct SplitBaseTables {
   SplitBaseTables(const Point<PrimeOrder>& base, const JubjubParams& params);
+  constexpr SplitBaseTables(const OddMultiplesTable& low, const OddMultiplesTable& high) : low(low), high(high) {}
+
+  friend constexpr bool operator==(const SplitBaseTables&, const SplitBaseTables&) = default;
 
   OddMultiplesTable low;
   OddMultiplesTable high;

@@ -8,8 +8,10 @@ namespace korvo::curve {
 
 class JubjubParams {
  public:
-  explicit JubjubParams(const Fr& edwards_d) : edwards_d_(edwards_d) {}
+  constexpr explicit JubjubParams(const Fr& edwards_d) : edwards_d_(edwards_d) {}
   const Fr& edwards_d() const { return edwards_d_; }
+
+  friend constexpr bool operator==(const JubjubParams&, const JubjubParams&) = default;
 
  private:
   Fr edwards_d_;

@@ -37,7 +37,11 @@ struct AffineNiels {
 
   // The prepared form of the negated point (-x, y).
   AffineNiels negated() const { return {y_minus_x, y_plus_x, -xy2d}; }
+
+  friend constexpr bool operator==(const AffineNiels&, const AffineNiels&) = default;
 };
+
+class AltJubjubBn256;
 
 template <class Subgroup>
 class Point {
@@ -130,6 +134,8 @@ class Point {
  private:
   template <class>
   friend class Point;
+  // Its generator is written out as constant data.
+  friend class AltJubjubBn256;
 
   constexpr Point(const Fr& x, const Fr& y, const Fr& t, const Fr& z) : x_(x), y_(y), t_(t), z_(z) {}
 

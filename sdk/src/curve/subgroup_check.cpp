@@ -67,13 +67,13 @@ SubgroupCheck::SubgroupCheck(const JubjubParams& params, const Point<PrimeOrder>
 
   const Point<Unknown> t = order_eight_point(params);
   const Point<Unknown> t2 = t.doubled();
-  tangent_t_ = tangent(t);
-  tangent_2t_ = tangent(t2);
-  u_2t_ = to_montgomery(t2).first;
+  constants_.tangent_t = tangent(t);
+  constants_.tangent_2t = tangent(t2);
+  constants_.u_2t = to_montgomery(t2).first;
   // 4T = (0, -1): u = 0, and v = u/x is not needed for a vertical line.
-  u_4t_ = Fr::zero();
+  constants_.u_4t = Fr::zero();
   ensure(t2.doubled() == Point<Unknown>::from_xy(Fr::zero(), -Fr::one(), params), "subgroup check: 4T is not (0, -1)");
-  subgroup_value_ = function_value_var(member).pow(kExponent);
+  constants_.subgroup_value = function_value_var(member).pow(kExponent);
 }
 
 Fr SubgroupCheck::function_value_var(const Point<Unknown>& p) const {
@@ -87,12 +87,12 @@ Fr SubgroupCheck::function_value_var(const Point<Unknown>& p) const {
   const auto line = [&](const Line& l) { return nv - l.lambda * nu_x - l.mu * dv; };
   const auto vertical = [&](const Fr& c) { return nu - c * du; };
   // f = l_T^4 * l_2T^2 / (v_4T * v_2T^4): divisor 8(T) - 8(O).
-  const Fr l1 = line(tangent_t_);
-  const Fr l2 = line(tangent_2t_);
-  const Fr w2 = vertical(u_2t_);
+  const Fr l1 = line(constants_.tangent_t);
+  const Fr l2 = line(constants_.tangent_2t);
+  const Fr w2 = vertical(constants_.u_2t);
   const Fr numerator = l1.square().square() * l2.square() * du.square().square() * du;
   const Fr dv2 = dv.square();
-  const Fr denominator = dv2.square() * dv2 * vertical(u_4t_) * w2.square().square();
+  const Fr denominator = dv2.square() * dv2 * vertical(constants_.u_4t) * w2.square().square();
   // n/d and n*d^7 agree up to an eighth power, which the exponent removes.
   const Fr d2 = denominator.square();
   const Fr d7 = d2.square() * d2 * denominator;
@@ -103,13 +103,13 @@ bool SubgroupCheck::contains_var(const Point<Unknown>& p) const {
   // The 8-torsion carries the zeros and poles of f; of it only zero is in
   // the subgroup.
   if (in_eight_torsion(p)) return p == Point<Unknown>::zero();
-  return function_value_var(p).pow(kExponent) == subgroup_value_;
+  return function_value_var(p).pow(kExponent) == constants_.subgroup_value;
 }
 
 bool SubgroupCheck::contains_both_var(const Point<Unknown>& p, const Point<Unknown>& q) const {
   if (in_eight_torsion(p) || in_eight_torsion(q)) return contains_var(p) && contains_var(q);
   const auto [p_value, q_value] = Fr::pow_each<2>({function_value_var(p), function_value_var(q)}, kExponent);
-  return p_value == subgroup_value_ && q_value == subgroup_value_;
+  return p_value == constants_.subgroup_value && q_value == constants_.subgroup_value;
 }
 
 }  // namespace korvo::curve

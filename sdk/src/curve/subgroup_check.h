@@ -18,8 +18,32 @@ namespace korvo::curve {
 
 class SubgroupCheck {
  public:
-  // `member` is any point of the subgroup other than zero.
+  // A non-vertical line v = lambda*u + mu of the Montgomery curve.
+  struct Line {
+    Fr lambda;
+    Fr mu;
+
+    friend constexpr bool operator==(const Line&, const Line&) = default;
+  };
+
+  // The lines of f and the pairing's value on the subgroup.
+  struct Constants {
+    Line tangent_t;     // at T
+    Line tangent_2t;    // at 2T
+    Fr u_2t;            // vertical line through 2T and -2T
+    Fr u_4t;            // the tangent at 4T, of order 2, is vertical
+    Fr subgroup_value;  // the pairing's value on the whole subgroup
+
+    friend constexpr bool operator==(const Constants&, const Constants&) = default;
+  };
+
+  // Computes the constants; `member` is any point of the subgroup other than zero.
   SubgroupCheck(const JubjubParams& params, const Point<PrimeOrder>& member);
+  // Constants computed before, kept as constant data.
+  constexpr explicit SubgroupCheck(const Constants& constants) : constants_(constants) {}
+
+  const Constants& constants() const { return constants_; }
+  friend constexpr bool operator==(const SubgroupCheck&, const SubgroupCheck&) = default;
 
   // True exactly when s*p is the neutral point. Variable time: public
   // points only.
@@ -30,21 +54,11 @@ class SubgroupCheck {
   bool contains_both_var(const Point<Unknown>& p, const Point<Unknown>& q) const;
 
  private:
-  // A non-vertical line v = lambda*u + mu of the Montgomery curve.
-  struct Line {
-    Fr lambda;
-    Fr mu;
-  };
-
   // f(p) up to an eighth power, for a point outside the 8-torsion; raised
   // to (r-1)/8 it gives the pairing.
   Fr function_value_var(const Point<Unknown>& p) const;
 
-  Line tangent_t_;     // at T
-  Line tangent_2t_;    // at 2T
-  Fr u_2t_;            // vertical line through 2T and -2T
-  Fr u_4t_;            // the tangent at 4T, of order 2, is vertical
-  Fr subgroup_value_;  // the pairing's value on the whole subgroup
+  Constants constants_;
 };
 
 }  // namespace korvo::curve

@@ -11,13 +11,20 @@ namespace korvo::poseidon {
 
 class PairedMatrix {
  public:
+  using Rows = std::array<PairedCoefficients<kWidth>, kWidth>;
+
   explicit PairedMatrix(const Matrix<kWidth>& m);
+  // Rows computed before, kept as constant data.
+  constexpr explicit PairedMatrix(const Rows& rows) : rows_(rows) {}
 
   // s = m * s
   void apply(State& s) const;
 
+  const Rows& rows() const { return rows_; }
+  friend constexpr bool operator==(const PairedMatrix&, const PairedMatrix&) = default;
+
  private:
-  std::array<PairedCoefficients<kWidth>, kWidth> rows_;
+  Rows rows_;
 };
 
 }  // namespace korvo::poseidon

@@ -64,6 +64,8 @@ struct PairedCoefficients {
     out.minus_pairs = -pairs;
     return out;
   }
+
+  friend constexpr bool operator==(const PairedCoefficients&, const PairedCoefficients&) = default;
 };
 
 }  // namespace korvo::poseidon

@@ -1,6 +1,7 @@
 #include "poseidon/partial_rounds.h"
 
 #include <algorithm>
+#include <span>
 #include <type_traits>
 
 #include "poseidon/sbox.h"
@@ -27,7 +28,8 @@ template <std::size_t I = 0, class F>
 
 PartialRounds::PartialRounds(const std::vector<SparseMDSMatrix>& sparse, const std::vector<Fr>& constants) {
   ensure(sparse.size() == constants.size(), "one sparse matrix per partial round");
-  rounds_.reserve(sparse.size());
+  ensure(sparse.size() <= kPartialRounds, "too many partial rounds");
+  Round* next_round = rounds_.data();
   for (std::size_t first = 0; first < sparse.size(); first += kBatch) {
     Batch batch{std::min(kBatch, sparse.size() - first), {}};
     std::array<Vector<kBatch>, kRest> additions{};
@@ -41,13 +43,13 @@ PartialRounds::PartialRounds(const std::vector<SparseMDSMatrix>& sparse, const s
         round.heads[i] = coefficient;
       }
       round.heads[j] = m.row[0];
-      rounds_.push_back(round);
+      *next_round++ = round;
       for (std::size_t k = 0; k < kRest; ++k) additions[k][j] = m.column[k];
     }
     for (std::size_t k = 0; k < kRest; ++k) {
       batch.additions[k] = PairedCoefficients<kBatch>::from(additions[k].data());
     }
-    batches_.push_back(batch);
+    batches_[batch_count_++] = batch;
   }
 }
 
@@ -71,7 +73,7 @@ void PartialRounds::apply_lanes(const std::array<State*, Lanes>& states) const {
     x[n] = (*states[n])[0];
   }
   const Round* round = rounds_.data();
-  for (const Batch& batch : batches_) {
+  for (const Batch& batch : std::span(batches_.data(), batch_count_)) {
     std::array<Fr, Lanes> rest_pairs;
     for (std::size_t n = 0; n < Lanes; ++n) rest_pairs[n] = reduce(pair_products<kRest>(rest[n].data()), Fr::zero());
     for (std::size_t j = 0; j < batch.rounds; ++j, ++round) {

@@ -1,8 +1,7 @@
 #include "poseidon/permutation.h"
 
-#include "poseidon/parameters.h"
+#include "curve/stored_fr.h"
 #include "poseidon/sbox.h"
-#include "support/failure.h"
 
 namespace korvo::poseidon {
 namespace {
@@ -13,33 +12,17 @@ void add(State& s, const State& constants) {
 
 }  // namespace
 
-Spec::Spec(OptimizedConstants constants, MDSMatrices mds_matrices)
-    : constants_(std::move(constants)),
-      mds_matrices_(std::move(mds_matrices)),
-      mds_(mds_matrices_.mds),
-      pre_sparse_mds_(mds_matrices_.pre_sparse_mds),
-      partial_rounds_(mds_matrices_.sparse_matrices, constants_.partial) {}
-
-Spec Spec::create(unsigned full_rounds, unsigned partial_rounds) {
-  ensure(full_rounds % 2 == 0 && full_rounds > 0, "number of full rounds must be even and non-zero");
-  Parameters plain = generate_parameters(full_rounds, partial_rounds);
-  const std::optional<Matrix<kWidth>> mds_inverse = plain.mds.matrix().invert();
-  ensure(mds_inverse.has_value(), "MDS matrix is not invertible");
-  return Spec(OptimizedConstants::create(plain.round_constants, *mds_inverse, full_rounds,
-                                         partial_rounds),
-              MDSMatrices::create(plain.mds, partial_rounds));
-}
-
 // Each step runs on every lane before the next step starts.
 template <std::size_t Lanes>
 void Spec::permute_lanes(const std::array<State*, Lanes>& states) const {
-  const std::vector<State>& start = constants_.start;
+  const auto& start = constants_.start;
+  const unsigned half = constants_.half;
   const auto each = [&](auto step) {
     for (State* s : states) step(*s);
   };
 
   each([&](State& s) { add(s, start[0]); });
-  for (std::size_t r = 1; r + 1 < start.size(); ++r) {
+  for (std::size_t r = 1; r < half; ++r) {
     each([&](State& s) {
       sbox_layer(s);
       add(s, start[r]);
@@ -48,7 +31,7 @@ void Spec::permute_lanes(const std::array<State*, Lanes>& states) const {
   }
   each([&](State& s) {
     sbox_layer(s);
-    add(s, start.back());
+    add(s, start[half]);
     pre_sparse_mds_.apply(s);
   });
 
@@ -59,10 +42,10 @@ void Spec::permute_lanes(const std::array<State*, Lanes>& states) const {
     partial_rounds_.apply_pair(*states[0], *states[1]);
   }
 
-  for (const State& constants : constants_.end) {
+  for (std::size_t r = 0; r + 1 < half; ++r) {
     each([&](State& s) {
       sbox_layer(s);
-      add(s, constants);
+      add(s, constants_.end[r]);
       mds_.apply(s);
     });
   }
@@ -76,9 +59,14 @@ void Spec::permute(State& s) const { permute_lanes<1>({&s}); }
 
 void Spec::permute_pair(State& a, State& b) const { permute_lanes<2>({&a, &b}); }
 
-const Spec& fixed_permutation() {
-  static const Spec permutation = Spec::create(kFullRounds, kPartialRounds);
-  return permutation;
-}
+namespace {
+
+using curve::stored_fr;
+
+#include "poseidon/fixed_permutation_data.inc"
+
+}  // namespace
+
+const Spec& fixed_permutation() { return kFixedPermutation; }
 
 }  // namespace korvo::poseidon

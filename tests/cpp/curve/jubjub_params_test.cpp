@@ -2,6 +2,7 @@
 // derive by hashing to the curve; the parameter set holds generator 5.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -90,14 +91,31 @@ TEST(JubjubParams, GroupHashDigestsAndFailedTries) {
   EXPECT_THROW(group_hash_digest({}, bytes("Zcash_G__")), InternalFailure);
 }
 
+// The shared instance is the constant data written by sdk/tools/write_tables:
+// threads reading it at once from the start all see the one instance, and it
+// equals, table entry for table entry, what the derivation computes now.
 TEST(JubjubParams, OneSharedDeterministicInstance) {
   std::vector<const AltJubjubBn256*> seen(8);
   std::vector<std::thread> threads;
   for (auto& slot : seen) threads.emplace_back([&slot] { slot = &jubjub_params(); });
   for (auto& t : threads) t.join();
   for (const auto* p : seen) EXPECT_EQ(p, seen[0]);
-  const AltJubjubBn256 fresh;
-  EXPECT_EQ(fresh.signing_generator().to_le_bytes(), seen[0]->signing_generator().to_le_bytes());
+  const auto fresh = std::make_unique<const AltJubjubBn256>();
+  const AltJubjubBn256& kept = *seen[0];
+  EXPECT_EQ(fresh->edwards_d(), kept.edwards_d());
+  EXPECT_EQ(fresh->signing_generator().to_le_bytes(), kept.signing_generator().to_le_bytes());
+  // The written generator has z = 1 and its own t = x*y: additions read t.
+  EXPECT_EQ(fresh->signing_generator().add(fresh->signing_generator(), *fresh).to_le_bytes(),
+            kept.signing_generator().add(kept.signing_generator(), kept).to_le_bytes());
+  const auto& fresh_rows = fresh->signing_table().rows();
+  const auto& kept_rows = kept.signing_table().rows();
+  for (std::size_t w = 0; w < fresh_rows.size(); ++w) {
+    for (std::size_t j = 0; j < fresh_rows[w].size(); ++j) ASSERT_EQ(fresh_rows[w][j], kept_rows[w][j]) << w << " " << j;
+  }
+  EXPECT_EQ(fresh->verifying_tables().low, kept.verifying_tables().low);
+  EXPECT_EQ(fresh->verifying_tables().high, kept.verifying_tables().high);
+  EXPECT_EQ(fresh->subgroup_check().constants(), kept.subgroup_check().constants());
+  EXPECT_TRUE(*fresh == kept);
 }
 
 }  // namespace

@@ -103,5 +103,35 @@ TEST(PoseidonPermutation, OddOrZeroFullRoundsFail) {
   EXPECT_THROW(Spec::create(0, 63), InternalFailure);
 }
 
+TEST(PoseidonPermutation, MoreRoundsThanTheRecordHoldsFail) {
+  EXPECT_THROW(Spec::create(kFullRounds + 2, 1), InternalFailure);
+  EXPECT_THROW(Spec::create(2, kPartialRounds + 1), InternalFailure);
+}
+
+// The record the library runs on is constant data written by
+// sdk/tools/write_tables: part for part what the derivation computes now.
+TEST(PoseidonPermutation, FixedRecordEqualsTheDerivation) {
+  const Spec derived = Spec::create(kFullRounds, kPartialRounds);
+  const Spec& kept = fixed_permutation();
+  EXPECT_TRUE(derived.constants() == kept.constants());
+  EXPECT_TRUE(derived.mds() == kept.mds());
+  EXPECT_TRUE(derived.pre_sparse_mds() == kept.pre_sparse_mds());
+  const PartialRounds& derived_rounds = derived.partial_rounds();
+  const PartialRounds& kept_rounds = kept.partial_rounds();
+  for (std::size_t i = 0; i < kPartialRounds; ++i) {
+    EXPECT_TRUE(derived_rounds.rounds()[i] == kept_rounds.rounds()[i]) << "round " << i;
+  }
+  EXPECT_EQ(kept_rounds.batch_count(), kept_rounds.batches().size());
+  for (std::size_t b = 0; b < kept_rounds.batches().size(); ++b) {
+    EXPECT_TRUE(derived_rounds.batches()[b] == kept_rounds.batches()[b]) << "batch " << b;
+  }
+  EXPECT_TRUE(derived == kept);
+
+  const Parameters plain = generate_parameters(kFullRounds, kPartialRounds);
+  State s = counting_state();
+  kept.permute(s);
+  EXPECT_EQ(s, plain_permute(plain, counting_state(), kFullRounds, kPartialRounds));
+}
+
 }  // namespace
 }  // namespace korvo::poseidon

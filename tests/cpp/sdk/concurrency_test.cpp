@@ -27,8 +27,8 @@ std::vector<SignCase> limit_order_cases() {
   return cases;
 }
 
-// The first calls build the shared parameter tables; threads that start
-// together race for them, and every one must still get the known answers.
+// Threads that start together read the shared parameter tables (constant
+// data) and run the whole API at once; every one must get the known answers.
 TEST(Concurrency, ThreadsStartingTogetherGetTheKnownSignatures) {
   const auto cases = limit_order_cases();
   ASSERT_FALSE(cases.empty());
