@@ -5,11 +5,25 @@
 #include "support/failure.h"
 #include "support/secret.h"
 
+#if defined(KORVO_STATIC_CRYPTO)
+extern "C" void OPENSSL_cpuid_setup();
+#endif
+
 namespace korvo::tx {
 
 namespace {
 constexpr const char* kFailure = "HMAC can take key of any size";
-}
+
+#if defined(KORVO_STATIC_CRYPTO)
+// libcrypto's archive learns the processor's features (the SHA extensions,
+// AVX2) from a call it puts in the `.init` section, which runs only where the
+// linker gives the shared object a DT_INIT entry; zig's linker (the wheels')
+// gives none, and SHA-256 then takes its feature-free code, about four times
+// slower. A constructor runs from .init_array on every linker; a second call
+// does nothing.
+[[gnu::constructor]] void detect_crypto_features() { OPENSSL_cpuid_setup(); }
+#endif
+}  // namespace
 
 Sha256State::Sha256State() { ensure(SHA256_Init(&ctx_) == 1, kFailure); }
 
