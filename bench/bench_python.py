@@ -85,7 +85,7 @@ CALLS = {
 }
 
 if __name__ == "__main__":
-    print(f"first hash in a process (Poseidon parameters): {first_use_ms('sdk.hash_signed_oracle_price(' + repr(ORACLE) + ')'):.2f} ms")
-    print(f"first key in a process (curve parameters):     {first_use_ms('sdk.public_key_to_xy(' + repr(PUBLIC['x']) + ')'):.2f} ms")
+    print(f"first hash in a fresh process: {first_use_ms('sdk.hash_signed_oracle_price(' + repr(ORACLE) + ')'):.2f} ms")
+    print(f"first key in a fresh process:  {first_use_ms('sdk.public_key_to_xy(' + repr(PUBLIC['x']) + ')'):.2f} ms")
     for name, value in medians_us(CALLS).items():
         print(f"{name:42} {value:8.2f} us/call (median of the quietest round)")
