@@ -1,6 +1,8 @@
 # Writes the tables into OUT with TOOL and compares each, byte for byte, with
 # its committed copy under COMMITTED.
-execute_process(COMMAND ${TOOL} ${OUT} RESULT_VARIABLE status)
+# EMULATOR: the cross build's emulator and its arguments, separated by "|".
+string(REPLACE "|" ";" emulator "${EMULATOR}")
+execute_process(COMMAND ${emulator} ${TOOL} ${OUT} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "write_tables failed (${status})")
 endif()
